@@ -1,0 +1,49 @@
+# Shared build settings and the helpers every folder's CMakeLists.txt uses.
+
+find_package(GTest REQUIRED)
+include(GoogleTest)
+
+set(TWISTBLOCKS_WARNINGS -Wall -Wextra)
+# Error messages name files from the project root, whatever folder it was built in.
+add_compile_options(-fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=)
+if(TWISTBLOCKS_SANITIZER STREQUAL "address")
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+elseif(TWISTBLOCKS_SANITIZER STREQUAL "thread")
+  add_compile_options(-fsanitize=thread -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=thread)
+elseif(NOT TWISTBLOCKS_SANITIZER STREQUAL "")
+  message(FATAL_ERROR "TWISTBLOCKS_SANITIZER must be address, thread or empty")
+endif()
+
+# add_twistblocks_library(NAME SOURCES ... LIBS ...): the static library of one src/ folder.
+function(add_twistblocks_library name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_library(${name} STATIC ${ARG_SOURCES})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR}/src)
+  target_compile_options(${name} PRIVATE ${TWISTBLOCKS_WARNINGS})
+  target_link_libraries(${name} PUBLIC ${ARG_LIBS})
+endfunction()
+
+# add_twistblocks_test(NAME SOURCES ... LIBS ...): a GoogleTest executable registered with CTest.
+# Tests run from the build folder's copy of data/ unless they set their own working directory.
+function(add_twistblocks_test name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE ${TWISTBLOCKS_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE
+    TWISTBLOCKS_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TWISTBLOCKS_DATA_DIR="${CMAKE_SOURCE_DIR}/data")
+  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()
+
+# add_twistblocks_bench(NAME SOURCES ... LIBS ...): a Google Benchmark executable (not run by CTest).
+function(add_twistblocks_bench name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  find_package(benchmark REQUIRED)
+  add_executable(${name} ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE ${TWISTBLOCKS_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
+  target_compile_definitions(${name} PRIVATE
+    TWISTBLOCKS_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TWISTBLOCKS_DATA_DIR="${CMAKE_SOURCE_DIR}/data")
+endfunction()
