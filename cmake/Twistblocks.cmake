@@ -16,6 +16,14 @@ elseif(NOT TWISTBLOCKS_SANITIZER STREQUAL "")
   message(FATAL_ERROR "TWISTBLOCKS_SANITIZER must be address, thread or empty")
 endif()
 
+# What the Win32-facing folders link: the real system libraries on Windows, our layer
+# over SDL2 (src/platform) everywhere else.
+if(WIN32)
+  set(TWISTBLOCKS_PLATFORM_LIBS user32 gdi32 comctl32 winmm opengl32 glu32)
+else()
+  set(TWISTBLOCKS_PLATFORM_LIBS platform)
+endif()
+
 # add_twistblocks_library(NAME SOURCES ... LIBS ...): the static library of one src/ folder.
 function(add_twistblocks_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})

@@ -40,6 +40,8 @@ public:
     void push_back(T&& value) { items.push_back(std::move(value)); }
     template <typename... Args>
     T& emplace_back(Args&&... args) { return items.emplace_back(std::forward<Args>(args)...); }
+    // Removes one element; later elements move down by one.
+    void erase(CheckedIndex index) { items.erase(items.begin() + static_cast<std::ptrdiff_t>(check(index))); }
     // Gives the storage back: size and capacity 0.
     void release() { std::vector<T>().swap(items); }
     // Cuts the capacity to the size.
