@@ -1,0 +1,232 @@
+#!/usr/bin/env python3
+"""Writes the demo's block model: data/3d_obj/block.obj, block.mtl and its textures.
+
+One block spanning -1 to +1 on each axis: a near-black body with bevelled edges (smooth
+normals, so the bevels catch the light like rounded plastic) and six raised stickers
+with rounded corners, one colour per face direction in the classic scheme: +Y white,
+-Y yellow, +X red, -X orange, +Z green, -Z blue. The stickers share a PNG texture (a
+soft, slightly grainy surface that darkens toward the rim); the body has a JPEG grain.
+Triangles only, every corner written a/b/c, normals everywhere, a few hundred triangles.
+
+usage: tools/make_block_model.py [OUTDIR]   (default: data/3d_obj beside this script)
+Needs cjpeg (Debian: libjpeg-turbo-progs) for the JPEG texture.
+"""
+import math
+import os
+import random
+import subprocess
+import sys
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import pngwrite  # noqa: E402
+
+BODY = 0.985      # half size of the body; the stickers stand out to 1.0
+BEVEL = 0.16      # width of the bevel band on each face
+STICKER = 0.80    # half size of a sticker
+CORNER = 0.16     # corner radius of a sticker
+CORNER_STEPS = 4  # segments per rounded sticker corner
+
+# face direction (axis, sign) -> material
+FACES = [
+    ((0, 1), "red", (0.80, 0.06, 0.06)),
+    ((0, -1), "orange", (1.00, 0.42, 0.02)),
+    ((1, 1), "white", (0.92, 0.92, 0.92)),
+    ((1, -1), "yellow", (0.98, 0.86, 0.05)),
+    ((2, 1), "green", (0.02, 0.62, 0.20)),
+    ((2, -1), "blue", (0.02, 0.22, 0.80)),
+]
+
+
+def normalize(v):
+    n = math.sqrt(sum(c * c for c in v))
+    return tuple(c / n for c in v)
+
+
+def sub(a, b):
+    return tuple(x - y for x, y in zip(a, b))
+
+
+def cross(a, b):
+    return (a[1] * b[2] - a[2] * b[1], a[2] * b[0] - a[0] * b[2], a[0] * b[1] - a[1] * b[0])
+
+
+def dot(a, b):
+    return sum(x * y for x, y in zip(a, b))
+
+
+class Model:
+    def __init__(self):
+        self.v, self.vt, self.vn = [], [], []
+        self.faces = {}  # material -> list of triangles [(vi, ti, ni) x 3], 1-based, ti 0 = none
+
+    def vertex(self, p):
+        self.v.append(p)
+        return len(self.v)
+
+    def texcoord(self, uv):
+        self.vt.append(uv)
+        return len(self.vt)
+
+    def normal(self, n):
+        self.vn.append(n)
+        return len(self.vn)
+
+    def triangle(self, material, corners, outward):
+        """corners: three (v, t, n) indices; turned counter-clockwise seen from outside."""
+        a, b, c = (self.v[k[0] - 1] for k in corners)
+        if dot(cross(sub(b, a), sub(c, a)), outward) < 0:
+            corners = [corners[0], corners[2], corners[1]]
+        self.faces.setdefault(material, []).append(corners)
+
+
+def face_axes(axis, sign):
+    u_axis, v_axis = [i for i in range(3) if i != axis]
+    return u_axis, v_axis
+
+
+def point(axis, sign, u_axis, v_axis, u, v, w):
+    p = [0.0, 0.0, 0.0]
+    p[axis] = sign * w
+    p[u_axis] = u
+    p[v_axis] = v
+    return tuple(p)
+
+
+def build_body(model):
+    """Each face of the body is a 3 x 3 grid: the flat middle, bevel strips and corners.
+    A grid point p of the sharp box is pulled in to inner + BEVEL * normalize(p - inner),
+    inner being p clamped to the flat region, so the faces of neighbours meet exactly."""
+    inner = BODY - BEVEL
+    steps = [-BODY, -inner, inner, BODY]
+    cache = {}
+
+    def body_vertex(p):
+        key = tuple(round(c, 9) for c in p)
+        if key not in cache:
+            clamped = tuple(max(-inner, min(inner, c)) for c in p)
+            n = normalize(sub(p, clamped))
+            q = tuple(c + BEVEL * d for c, d in zip(clamped, n))
+            cache[key] = (model.vertex(q), model.normal(n), q)
+        return cache[key]
+
+    for (axis, sign), _, _ in FACES:
+        u_axis, v_axis = face_axes(axis, sign)
+        outward = tuple(float(sign) if i == axis else 0.0 for i in range(3))
+        for i in range(3):
+            for j in range(3):
+                quad = []
+                for du, dv in ((0, 0), (1, 0), (1, 1), (0, 1)):
+                    vi, ni, q = body_vertex(point(axis, sign, u_axis, v_axis, steps[i + du], steps[j + dv], BODY))
+                    # planar grain coordinates, a few repeats per face
+                    ti = model.texcoord((0.5 + 0.5 * q[u_axis] / BODY, 0.5 + 0.5 * q[v_axis] / BODY))
+                    quad.append((vi, ti, ni))
+                model.triangle("body", [quad[0], quad[1], quad[2]], outward)
+                model.triangle("body", [quad[0], quad[2], quad[3]], outward)
+
+
+def sticker_outline():
+    """Rounded square of half size STICKER, counter-clockwise in (u, v)."""
+    pts = []
+    c = STICKER - CORNER
+    for cx, cy, start in ((c, c, 0), (-c, c, 90), (-c, -c, 180), (c, -c, 270)):
+        for k in range(CORNER_STEPS + 1):
+            a = math.radians(start + 90.0 * k / CORNER_STEPS)
+            pts.append((cx + CORNER * math.cos(a), cy + CORNER * math.sin(a)))
+    return pts
+
+
+def build_stickers(model):
+    outline = sticker_outline()
+    for (axis, sign), name, _ in FACES:
+        u_axis, v_axis = face_axes(axis, sign)
+        outward = tuple(float(sign) if i == axis else 0.0 for i in range(3))
+        ni = model.normal(outward)
+
+        def corner(u, v):
+            vi = model.vertex(point(axis, sign, u_axis, v_axis, u, v, 1.0))
+            ti = model.texcoord((0.5 + 0.5 * u / STICKER, 0.5 + 0.5 * v / STICKER))
+            return (vi, ti, ni)
+
+        centre = corner(0.0, 0.0)
+        ring = [corner(u, v) for u, v in outline]
+        for k in range(len(ring)):
+            model.triangle(name, [centre, ring[k], ring[(k + 1) % len(ring)]], outward)
+
+
+def write_obj(model, out):
+    with open(os.path.join(out, "block.obj"), "w", newline="\n") as f:
+        f.write("# Twistblocks block: bevelled dark body with six stickers (tools/make_block_model.py)\n")
+        f.write("mtllib block.mtl\no block\n")
+        for p in model.v:
+            f.write("v %.6f %.6f %.6f\n" % p)
+        for uv in model.vt:
+            f.write("vt %.6f %.6f\n" % uv)
+        for n in model.vn:
+            f.write("vn %.6f %.6f %.6f\n" % n)
+        for material in ["body"] + [name for _, name, _ in FACES]:
+            f.write("g %s\nusemtl %s\n" % (material, material))
+            for tri in model.faces[material]:
+                f.write("f " + " ".join("%d/%d/%d" % c for c in tri) + "\n")
+
+
+def write_mtl(out):
+    with open(os.path.join(out, "block.mtl"), "w", newline="\n") as f:
+        f.write("# materials of block.obj (tools/make_block_model.py)\n")
+        f.write("newmtl body\nKa 0.020000 0.020000 0.020000\nKd 0.060000 0.060000 0.065000\n"
+                "Ks 0.350000 0.350000 0.350000\nNs 40\nd 1.0\nillum 2\nmap_Kd body.jpg\n\n")
+        for _, name, (r, g, b) in FACES:
+            f.write("newmtl %s\n" % name)
+            f.write("Ka %.6f %.6f %.6f\n" % (r * 0.25, g * 0.25, b * 0.25))
+            f.write("Kd %.6f %.6f %.6f\n" % (r, g, b))
+            f.write("Ks 0.250000 0.250000 0.250000\nNs 24\nd 1.0\nillum 2\nmap_Kd sticker.png\n\n")
+
+
+def write_sticker_png(out, size=64):
+    rng = random.Random(7)
+    rows = []
+    for y in range(size):
+        row = []
+        for x in range(size):
+            # distance to the rim of the unit square, 0 at the edge, 1 in the middle
+            u = (x + 0.5) / size * 2 - 1
+            v = (y + 0.5) / size * 2 - 1
+            rim = 1 - max(abs(u), abs(v))
+            shade = 0.80 + 0.20 * min(1.0, rim / 0.12)   # darker toward the rim
+            shade *= 1.0 - 0.05 * rng.random()             # fine grain
+            shade += 0.04 * (1 - (u * u + v * v) / 2)       # a soft sheen in the middle
+            c = max(0, min(255, int(round(255 * min(1.0, shade)))))
+            row.append((c, c, c, 255))
+        rows.append(row)
+    pngwrite.write_rgba(os.path.join(out, "sticker.png"), size, size, rows)
+
+
+def write_body_jpg(out, size=64):
+    rng = random.Random(11)
+    ppm = os.path.join(out, "body.ppm")
+    with open(ppm, "wb") as f:
+        f.write(b"P6\n%d %d\n255\n" % (size, size))
+        for _ in range(size * size):
+            c = 200 + rng.randint(0, 55)
+            f.write(bytes((c, c, c)))
+    with open(os.path.join(out, "body.jpg"), "wb") as jpg:
+        subprocess.run(["cjpeg", "-quality", "85", ppm], stdout=jpg, check=True)
+    os.remove(ppm)
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    out = sys.argv[1] if len(sys.argv) > 1 else os.path.join(here, "..", "data", "3d_obj")
+    os.makedirs(out, exist_ok=True)
+    model = Model()
+    build_body(model)
+    build_stickers(model)
+    write_obj(model, out)
+    write_mtl(out)
+    write_sticker_png(out)
+    write_body_jpg(out)
+    count = sum(len(t) for t in model.faces.values())
+    print("wrote %s: %d positions, %d triangles" % (out, len(model.v), count))
+
+
+if __name__ == "__main__":
+    main()
