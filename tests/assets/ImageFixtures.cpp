@@ -1,0 +1,92 @@
+#include "ImageFixtures.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <stdexcept>
+
+#include <jpeglib.h>
+#include <png.h>
+
+void writePng(const std::filesystem::path& path, const PngSpec& spec) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) throw std::runtime_error("cannot write " + path.string());
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(file);
+        throw std::runtime_error("libpng could not write " + path.string());
+    }
+    png_init_io(png, file);
+    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
+                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+                 PNG_FILTER_TYPE_DEFAULT);
+    if (!spec.palette.empty())
+        png_set_PLTE(png, info, reinterpret_cast<const png_color*>(spec.palette.data()),
+                     static_cast<int>(spec.palette.size() / 3));
+    if (!spec.alphas.empty())
+        png_set_tRNS(png, info, spec.alphas.data(), static_cast<int>(spec.alphas.size()), nullptr);
+    if (spec.significantBits) {
+        png_color_8 bits{};
+        bits.red = bits.green = bits.blue = bits.gray = bits.alpha = static_cast<png_byte>(spec.significantBits);
+        png_set_sBIT(png, info, &bits);
+    }
+    png_write_info(png, info);
+    const std::size_t stride = spec.samples.size() / spec.height;
+    std::vector<png_bytep> rows(spec.height);
+    for (uint32_t y = 0; y < spec.height; ++y)
+        rows[y] = const_cast<png_bytep>(spec.samples.data()) + stride * y;
+    png_write_image(png, rows.data());
+    png_write_end(png, info);
+    png_destroy_write_struct(&png, &info);
+    std::fclose(file);
+}
+
+void writeJpeg(const std::filesystem::path& path, uint32_t width, uint32_t height, int components,
+               const std::vector<uint8_t>& samples, int quality) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (!file) throw std::runtime_error("cannot write " + path.string());
+    jpeg_compress_struct cinfo;
+    jpeg_error_mgr err;
+    cinfo.err = jpeg_std_error(&err);
+    jpeg_create_compress(&cinfo);
+    jpeg_stdio_dest(&cinfo, file);
+    cinfo.image_width = width;
+    cinfo.image_height = height;
+    cinfo.input_components = components;
+    cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    if (components == 4) cinfo.write_Adobe_marker = TRUE;
+    jpeg_set_quality(&cinfo, quality, TRUE);
+    jpeg_start_compress(&cinfo, TRUE);
+    while (cinfo.next_scanline < height) {
+        JSAMPROW row = const_cast<JSAMPROW>(samples.data()) + cinfo.next_scanline * width * components;
+        jpeg_write_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::fclose(file);
+}
+
+std::vector<uint8_t> readBytes(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+}
+
+TempDir::TempDir() {
+    std::random_device random;
+    path = std::filesystem::temp_directory_path() / ("twistblocks-assets-" + std::to_string(random()));
+    std::filesystem::create_directories(path);
+}
+
+TempDir::~TempDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}

@@ -1,0 +1,40 @@
+#pragma once
+// Writes small PNG and JPEG files for the image tests, with libpng's and libjpeg's own
+// encoders, into a fresh temporary folder per test.
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+struct PngSpec {
+    uint32_t width = 2;
+    uint32_t height = 2;
+    int colorType = 2;  // PNG_COLOR_TYPE_*
+    int bitDepth = 8;
+    bool interlaced = false;
+    std::vector<uint8_t> samples;  // packed rows as the file holds them (no filter bytes)
+    std::vector<uint8_t> palette;  // r, g, b triples for palette images
+    std::vector<uint8_t> alphas;   // tRNS entries for palette images
+    int significantBits = 0;       // sBIT for every channel when not 0
+};
+
+void writePng(const std::filesystem::path& path, const PngSpec& spec);
+
+// components 1 (grey), 3 (RGB) or 4 (CMYK, written as Adobe does: inverted inks).
+void writeJpeg(const std::filesystem::path& path, uint32_t width, uint32_t height, int components,
+               const std::vector<uint8_t>& samples, int quality = 100);
+
+std::vector<uint8_t> readBytes(const std::filesystem::path& path);
+void writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
+
+// A folder of its own under the system's temporary folder, removed by the destructor.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    std::filesystem::path operator/(const std::string& name) const { return path / name; }
+    std::filesystem::path path;
+};
