@@ -218,7 +218,8 @@ int32_t jpgReadLine(uint32_t* dst, JPG_HANDLE* handle) {
     const int components = cinfo->output_components;
     const unsigned char* p = handle->line;
     for (JDIMENSION x = 0; x < width; ++x, p += components) {
-        if (components == 1) {
+        if (components < 3) {
+            // Grey, or two components in no named colour space: grey from the first.
             dst[x] = packRGBA(p[0], p[0], p[0], 255);
         } else if (components == 4) {
             // CMYK: Adobe writes the inks inverted (0 is full ink).
@@ -229,7 +230,7 @@ int32_t jpgReadLine(uint32_t* dst, JPG_HANDLE* handle) {
                 dst[x] = packRGBA((255 - c) * (255 - k) / 255, (255 - m) * (255 - k) / 255,
                                   (255 - y) * (255 - k) / 255, 255);
         } else {
-            dst[x] = packRGBA(p[0], p[1], p[2], 255);
+            dst[x] = packRGBA(p[0], p[1], p[2], 255);  // RGB, or the first three of more
         }
     }
     return 0;

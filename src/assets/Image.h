@@ -13,9 +13,10 @@
 // "Image::readPixels(): <file>: <library message>".
 //
 // Every colour layout becomes RGBA: grey gives (g, g, g, 255), grey with alpha
-// (g, g, g, a), palettes expand (with alpha from tRNS), 16-bit samples are cut to 8,
-// JPEG CMYK is converted to RGB; JPEG pixels always have alpha 255. Interlaced PNGs are
-// decoded whole when opened and then handed out row by row.
+// (g, g, g, a), palettes expand (with alpha from tRNS), 16-bit samples are cut to 8.
+// JPEG CMYK is converted to RGB, other JPEG component counts give grey from the first
+// (two) or the first three (five and more); JPEG pixels always have alpha 255.
+// Interlaced PNGs are decoded whole when opened and then handed out row by row.
 //
 // Use: construct; open(path, "r"); on -1 give up; getWidth, getHeight,
 // readPixels(height); close. The destructor closes.

@@ -56,7 +56,8 @@ void writeJpeg(const std::filesystem::path& path, uint32_t width, uint32_t heigh
     cinfo.image_width = width;
     cinfo.image_height = height;
     cinfo.input_components = components;
-    cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK : JCS_RGB;
+    cinfo.in_color_space = components == 1 ? JCS_GRAYSCALE : components == 4 ? JCS_CMYK
+                         : components == 3 ? JCS_RGB : JCS_UNKNOWN;
     jpeg_set_defaults(&cinfo);
     if (components == 4) cinfo.write_Adobe_marker = TRUE;
     jpeg_set_quality(&cinfo, quality, TRUE);

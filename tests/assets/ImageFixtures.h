@@ -21,7 +21,8 @@ struct PngSpec {
 
 void writePng(const std::filesystem::path& path, const PngSpec& spec);
 
-// components 1 (grey), 3 (RGB) or 4 (CMYK, written as Adobe does: inverted inks).
+// components 1 (grey), 3 (RGB), 4 (CMYK, written as Adobe does: inverted inks), or any
+// other count in no named colour space.
 void writeJpeg(const std::filesystem::path& path, uint32_t width, uint32_t height, int components,
                const std::vector<uint8_t>& samples, int quality = 100);
 

@@ -213,6 +213,9 @@ TEST_F(ImageTest, JpegPixelsAreOpaqueInEveryColourSpace) {
         // Adobe CMYK stores inverted inks: full magenta and yellow, no black, is red.
         {"cmyk", 4, {255, 0, 0, 255}, 255, 0, 0, 32},
         {"cmyk with black", 4, {255, 255, 255, 128}, 128, 128, 128, 32},
+        // Two components in no named colour space: the conversion read three bytes of a
+        // two-byte pixel, past the end of the row for the last one. Grey from the first.
+        {"two components", 2, {90, 200}, 90, 90, 90, 16},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
