@@ -51,8 +51,9 @@ void closeAfterFrames(uint64_t frames);
 // there is no such window or vk is not a key the layer knows (0 or above 0xFE).
 bool injectKey(UINT vk, bool down, HWND target = nullptr);
 
-// Uses SDL's offscreen driver even where a display exists. Must be called before the first
-// window gets a device context; returns false (and changes nothing) once video is running.
+// Uses SDL's offscreen driver even where a display exists. Takes effect if called before the
+// first window gets its pixel format (when video starts); returns whether video is or will be
+// headless.
 bool forceHeadless();
 
 // True once video is running on the offscreen driver.

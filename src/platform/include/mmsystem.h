@@ -15,6 +15,8 @@ typedef struct timecaps_tag {
     UINT wPeriodMax;
 } TIMECAPS, *PTIMECAPS, *LPTIMECAPS;
 
+#define MMSYSERR_NOERROR 0
+#define MMSYSERR_ERROR 1
 #define TIMERR_BASE 96
 #define TIMERR_NOERROR 0
 #define TIMERR_NOCANDO (TIMERR_BASE + 1)

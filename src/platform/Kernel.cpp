@@ -1,0 +1,264 @@
+// kernel32 and winmm: threads and events as waitable handles, waits, critical sections, Sleep
+// and the millisecond clock (real, or the harness's virtual clock).
+
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <algorithm>
+#include <atomic>
+#include <chrono>
+#include <map>
+#include <new>
+#include <thread>
+
+#include "Harness.h"
+#include "platform/LayerState.h"
+#include "platform/Unimplemented.h"
+
+using Clock = std::chrono::steady_clock;
+
+namespace platform {
+
+namespace {
+
+std::atomic<bool> virtualClock{false};
+std::atomic<DWORD> virtualMs{0};
+std::map<UINT, int> periods;  // timeBeginPeriod counts, under the layer lock
+
+void signalObject(LayerState& s, KernelObject& o) {
+    o.signalled = true;
+    s.objectsChanged.notify_all();
+    // Threads in MsgWaitForMultipleObjects wait on their queues.
+    for (auto& [id, q] : s.queues) wake(*q);
+}
+
+}  // namespace
+
+DWORD timeNow() {
+    if (virtualClock) return virtualMs.load();
+    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count();
+    return DWORD(uint64_t(ms));
+}
+
+std::shared_ptr<KernelObject> objectOf(LayerState& s, HANDLE h) {
+    auto it = s.objects.find(h);
+    return it == s.objects.end() ? nullptr : it->second;
+}
+
+// Takes a signalled object (an auto-reset event falls back to not signalled).
+bool tryAcquire(KernelObject& o) {
+    if (!o.signalled) return false;
+    if (o.kind == KernelObject::Event && !o.manualReset) o.signalled = false;
+    return true;
+}
+
+}  // namespace platform
+
+using namespace platform;
+
+namespace {
+
+struct ThreadStart {
+    std::shared_ptr<KernelObject> object;
+    LPTHREAD_START_ROUTINE start;
+    LPVOID parameter;
+    DWORD id;
+};
+
+void runThread(ThreadStart st) {
+    adoptThreadId(st.id);
+    DWORD code = st.start(st.parameter);
+    LayerState& s = state();
+    Lock lk(s.lock);
+    st.object->exitCode = code;
+    signalObject(s, *st.object);
+}
+
+std::recursive_mutex& lockOf(LPCRITICAL_SECTION cs) {
+    static_assert(sizeof(std::recursive_mutex) <= sizeof(CRITICAL_SECTION));
+    static_assert(alignof(std::recursive_mutex) <= alignof(CRITICAL_SECTION));
+    return *std::launder(reinterpret_cast<std::recursive_mutex*>(cs->opaque));
+}
+
+HANDLE addObject(LayerState& s, std::shared_ptr<KernelObject> o) {
+    HANDLE h = s.newHandle();
+    s.objects[h] = std::move(o);
+    return h;
+}
+
+}  // namespace
+
+extern "C" {
+
+HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE start, LPVOID parameter,
+                           DWORD flags, LPDWORD threadId) {
+    if (flags & CREATE_SUSPENDED) failUnimplemented("CreateThread with CREATE_SUSPENDED");
+    if (!start) {
+        setError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    LayerState& s = state();
+    Lock lk(s.lock);
+    auto o = std::make_shared<KernelObject>();
+    o->kind = KernelObject::Thread;
+    o->manualReset = true;
+    DWORD id = reserveThreadId();
+    HANDLE h = addObject(s, o);
+    std::thread(runThread, ThreadStart{o, start, parameter, id}).detach();
+    if (threadId) *threadId = id;
+    return h;
+}
+
+BOOL WINAPI GetExitCodeThread(HANDLE thread, LPDWORD exitCode) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    auto o = objectOf(s, thread);
+    if (!o || o->kind != KernelObject::Thread || !exitCode) {
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    *exitCode = o->exitCode;
+    return TRUE;
+}
+
+HANDLE WINAPI CreateEventW(LPSECURITY_ATTRIBUTES, BOOL manualReset, BOOL initialState, LPCWSTR name) {
+    if (name) failUnimplemented("CreateEventW with a name");
+    LayerState& s = state();
+    Lock lk(s.lock);
+    auto o = std::make_shared<KernelObject>();
+    o->kind = KernelObject::Event;
+    o->manualReset = manualReset;
+    o->signalled = initialState;
+    return addObject(s, o);
+}
+
+BOOL WINAPI SetEvent(HANDLE event) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    auto o = objectOf(s, event);
+    if (!o || o->kind != KernelObject::Event) {
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    signalObject(s, *o);
+    return TRUE;
+}
+
+BOOL WINAPI ResetEvent(HANDLE event) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    auto o = objectOf(s, event);
+    if (!o || o->kind != KernelObject::Event) {
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    o->signalled = false;
+    return TRUE;
+}
+
+DWORD WINAPI WaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL waitAll, DWORD ms) {
+    if (count == 0 || !handles) {
+        setError(ERROR_INVALID_PARAMETER);
+        return WAIT_FAILED;
+    }
+    LayerState& s = state();
+    Lock lk(s.lock);
+    std::vector<std::shared_ptr<KernelObject>> objects;
+    for (DWORD i = 0; i < count; ++i) {
+        auto o = objectOf(s, handles[i]);
+        if (!o) {
+            setError(ERROR_INVALID_HANDLE);
+            return WAIT_FAILED;
+        }
+        objects.push_back(o);
+    }
+    auto deadline = Clock::now() + std::chrono::milliseconds(ms);
+    for (;;) {
+        if (waitAll) {
+            if (std::all_of(objects.begin(), objects.end(), [](auto& o) { return o->signalled; })) {
+                for (auto& o : objects) tryAcquire(*o);
+                return WAIT_OBJECT_0;
+            }
+        } else {
+            for (DWORD i = 0; i < count; ++i)
+                if (tryAcquire(*objects[i])) return WAIT_OBJECT_0 + i;
+        }
+        if (ms == INFINITE) {
+            s.objectsChanged.wait(lk);
+        } else {
+            if (Clock::now() >= deadline) return WAIT_TIMEOUT;
+            s.objectsChanged.wait_until(lk, deadline);
+        }
+    }
+}
+
+DWORD WINAPI WaitForSingleObject(HANDLE handle, DWORD ms) { return WaitForMultipleObjects(1, &handle, FALSE, ms); }
+
+BOOL WINAPI CloseHandle(HANDLE handle) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    if (!s.objects.erase(handle)) {
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    return TRUE;
+}
+
+void WINAPI InitializeCriticalSection(LPCRITICAL_SECTION cs) { new (cs->opaque) std::recursive_mutex; }
+void WINAPI EnterCriticalSection(LPCRITICAL_SECTION cs) { lockOf(cs).lock(); }
+BOOL WINAPI TryEnterCriticalSection(LPCRITICAL_SECTION cs) { return lockOf(cs).try_lock() ? TRUE : FALSE; }
+void WINAPI LeaveCriticalSection(LPCRITICAL_SECTION cs) { lockOf(cs).unlock(); }
+void WINAPI DeleteCriticalSection(LPCRITICAL_SECTION cs) { lockOf(cs).~recursive_mutex(); }
+
+void WINAPI Sleep(DWORD ms) {
+    if (virtualClock) {
+        virtualMs += ms;
+        std::this_thread::yield();
+        return;
+    }
+    if (ms == 0) {
+        std::this_thread::yield();
+        return;
+    }
+    if (ms == INFINITE) failUnimplemented("Sleep(INFINITE)");
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+}
+
+DWORD WINAPI timeGetTime(void) { return timeNow(); }
+
+MMRESULT WINAPI timeGetDevCaps(LPTIMECAPS caps, UINT size) {
+    if (!caps || size != sizeof(TIMECAPS)) return MMSYSERR_ERROR;
+    caps->wPeriodMin = 1;
+    caps->wPeriodMax = 1000000;
+    return MMSYSERR_NOERROR;
+}
+
+MMRESULT WINAPI timeBeginPeriod(UINT period) {
+    if (period < 1 || period > 1000000) return TIMERR_NOCANDO;
+    LayerState& s = state();
+    Lock lk(s.lock);
+    ++periods[period];
+    return TIMERR_NOERROR;
+}
+
+MMRESULT WINAPI timeEndPeriod(UINT period) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    auto it = periods.find(period);
+    if (it == periods.end()) return TIMERR_NOCANDO;
+    if (--it->second == 0) periods.erase(it);
+    return TIMERR_NOERROR;
+}
+
+}  // extern "C"
+
+namespace Harness {
+
+void useVirtualClock(bool on, DWORD startMs) {
+    if (on) virtualMs = startMs;
+    virtualClock = on;
+}
+
+bool virtualClockOn() { return virtualClock; }
+
+}  // namespace Harness

@@ -1,0 +1,213 @@
+#include "platform/LayerState.h"
+
+#include <algorithm>
+#include <atomic>
+
+#include "platform/Video.h"
+
+namespace platform {
+
+LayerState& state() {
+    static LayerState* s = new LayerState;
+    return *s;
+}
+
+namespace {
+
+std::atomic<DWORD> nextThreadId{1000};
+thread_local DWORD threadIdOfThis = 0;
+thread_local DWORD lastError = 0;
+
+// Re-takes the lock when a window procedure returns or throws.
+struct Unlocked {
+    Lock& lk;
+    explicit Unlocked(Lock& l) : lk(l) { lk.unlock(); }
+    ~Unlocked() { lk.lock(); }
+};
+
+void completeSent(SentMessage& sm, LRESULT result) {
+    sm.result = result;
+    sm.done = true;
+    sm.sender->cv.notify_all();
+}
+
+// Tears down the queue of an exiting thread: its windows vanish without messages (there is no
+// thread left to run them) and whoever waits on a send to it is released with 0.
+struct QueueHolder {
+    ThreadQueue* queue = nullptr;
+    ~QueueHolder() {
+        if (!queue) return;
+        LayerState& s = state();
+        Lock lk(s.lock);
+        for (auto& sm : queue->incoming) completeSent(*sm, 0);
+        queue->incoming.clear();
+        for (HWND hwnd : queue->windows) {
+            Window* w = s.find(hwnd);
+            if (!w) continue;
+            if (Window* p = s.find(w->parent)) std::erase(p->children, hwnd);
+            if (w->dc) s.dcs.erase(w->dc);
+            if (s.lastTopLevel == hwnd) s.lastTopLevel = nullptr;
+            s.windows.erase(hwnd);
+        }
+        s.queues.erase(queue->threadId);
+        delete queue;
+    }
+};
+thread_local QueueHolder queueHolder;
+
+}  // namespace
+
+DWORD currentThreadId() {
+    if (threadIdOfThis == 0) threadIdOfThis = nextThreadId++;
+    return threadIdOfThis;
+}
+
+ThreadQueue& currentQueue() {
+    if (!queueHolder.queue) {
+        auto* q = new ThreadQueue;
+        q->threadId = currentThreadId();
+        state().queues[q->threadId] = q;
+        queueHolder.queue = q;
+    }
+    return *queueHolder.queue;
+}
+
+void setError(DWORD code) { lastError = code; }
+
+void wake(ThreadQueue& queue) {
+    queue.cv.notify_all();
+    if (queue.sdlWaiting) pushSdlWake();
+}
+
+LRESULT callProc(Lock& lk, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* w = state().find(hwnd);
+    if (!w || !w->proc) return 0;
+    WNDPROC proc = w->proc;
+    Unlocked unlocked(lk);
+    return proc(hwnd, message, wParam, lParam);
+}
+
+bool runOneSent(Lock& lk, ThreadQueue& queue) {
+    if (queue.incoming.empty()) return false;
+    std::shared_ptr<SentMessage> sm = queue.incoming.front();
+    queue.incoming.pop_front();
+    LRESULT result = 0;
+    try {
+        switch (sm->kind) {
+            case SentMessage::Call: result = callProc(lk, sm->hwnd, sm->message, sm->wParam, sm->lParam); break;
+            case SentMessage::UpdateNow: updateNow(lk, sm->hwnd); result = TRUE; break;
+            case SentMessage::Destroy: result = destroyLocked(lk, sm->hwnd); break;
+        }
+    } catch (...) {
+        completeSent(*sm, 0);
+        throw;
+    }
+    completeSent(*sm, result);
+    return true;
+}
+
+LRESULT sendAcross(Lock& lk, ThreadQueue& target, SentMessage::Kind kind, HWND hwnd, UINT message,
+                   WPARAM wParam, LPARAM lParam) {
+    ThreadQueue& me = currentQueue();
+    auto sm = std::make_shared<SentMessage>();
+    sm->kind = kind;
+    sm->hwnd = hwnd;
+    sm->message = message;
+    sm->wParam = wParam;
+    sm->lParam = lParam;
+    sm->sender = &me;
+    target.incoming.push_back(sm);
+    wake(target);
+    while (!sm->done) {
+        if (runOneSent(lk, me)) continue;
+        me.cv.wait(lk);
+    }
+    return sm->result;
+}
+
+LRESULT sendLocked(Lock& lk, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Window* w = state().find(hwnd);
+    if (!w) {
+        setError(ERROR_INVALID_WINDOW_HANDLE);
+        return 0;
+    }
+    if (w->threadId == currentThreadId()) return callProc(lk, hwnd, message, wParam, lParam);
+    return sendAcross(lk, *w->queue, SentMessage::Call, hwnd, message, wParam, lParam);
+}
+
+void postLocked(ThreadQueue& queue, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bool input) {
+    MSG m{};
+    m.hwnd = hwnd;
+    m.message = message;
+    m.wParam = wParam;
+    m.lParam = lParam;
+    m.pt = state().cursor;
+    if (input) {
+        queue.input.push_back(m);
+        ++queue.inputSeq;
+    } else {
+        queue.posted.push_back(m);
+        ++queue.postSeq;
+    }
+    wake(queue);
+}
+
+int clientWidth(const Window& w) {
+    return std::max<LONG>(0, w.rect.right - w.rect.left - w.frame.left - w.frame.right);
+}
+int clientHeight(const Window& w) {
+    return std::max<LONG>(0, w.rect.bottom - w.rect.top - w.frame.top - w.frame.bottom);
+}
+
+POINT clientOrigin(LayerState& s, const Window& w) {
+    POINT p{w.rect.left + w.frame.left, w.rect.top + w.frame.top};
+    if (const Window* parent = (w.style & WS_CHILD) ? s.find(w.parent) : nullptr) {
+        POINT o = clientOrigin(s, *parent);
+        p.x += o.x;
+        p.y += o.y;
+    }
+    return p;
+}
+
+std::string toUtf8(const std::u16string& text) {
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        uint32_t c = text[i];
+        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
+            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+            ++i;
+        } else if (c >= 0xD800 && c < 0xE000) {
+            c = 0xFFFD;  // unpaired surrogate
+        }
+        if (c < 0x80) {
+            out += char(c);
+        } else if (c < 0x800) {
+            out += char(0xC0 | (c >> 6));
+            out += char(0x80 | (c & 0x3F));
+        } else if (c < 0x10000) {
+            out += char(0xE0 | (c >> 12));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        } else {
+            out += char(0xF0 | (c >> 18));
+            out += char(0x80 | ((c >> 12) & 0x3F));
+            out += char(0x80 | ((c >> 6) & 0x3F));
+            out += char(0x80 | (c & 0x3F));
+        }
+    }
+    return out;
+}
+
+// The thread id a new thread takes before it runs anything (see CreateThread).
+void adoptThreadId(DWORD id) { threadIdOfThis = id; }
+DWORD reserveThreadId() { return nextThreadId++; }
+
+}  // namespace platform
+
+using namespace platform;
+
+extern "C" {
+DWORD WINAPI GetLastError(void) { return lastError; }
+void WINAPI SetLastError(DWORD dwErrCode) { lastError = dwErrCode; }
+DWORD WINAPI GetCurrentThreadId(void) { return currentThreadId(); }
+}
