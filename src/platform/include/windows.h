@@ -29,12 +29,24 @@
 #include <cstddef>
 #include <cstdint>
 
+#ifndef WINAPI
 #define WINAPI
+#endif
+#ifndef CALLBACK
 #define CALLBACK
+#endif
+#ifndef APIENTRY
 #define APIENTRY
+#endif
+#ifndef WINAPIV
 #define WINAPIV
+#endif
+#ifndef CONST
 #define CONST const
+#endif
+#ifndef VOID
 #define VOID void
+#endif
 
 #ifndef TRUE
 #define TRUE 1
