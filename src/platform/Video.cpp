@@ -93,7 +93,7 @@ void setGlAttributes() {
 }
 
 bool startDriver(const char* driver) {
-    if (driver) SDL_SetHint(SDL_HINT_VIDEODRIVER, driver);
+    if (driver) SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, driver, SDL_HINT_OVERRIDE);
     return SDL_InitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS) == 0;
 }
 
@@ -156,7 +156,11 @@ bool ensureVideo() {
     if (vs.started) return true;
     if (vs.failed) return false;
     SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    bool noDisplay = !std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") && !std::getenv("SDL_VIDEODRIVER");
+    auto set = [](const char* name) {
+        const char* value = std::getenv(name);
+        return value && *value;
+    };
+    bool noDisplay = !set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER");
     bool ok = false;
     if (!vs.forceHeadless && !noDisplay) ok = startDriver(nullptr);
     if (!ok) {

@@ -26,8 +26,8 @@
 //         PeekMessageW(&msg, NULL, 0, 0, PM_NOREMOVE);   // runs the sent messages
 //     }
 
-#include <cstddef>
-#include <cstdint>
+// No standard headers are included, so that code relying on them through <windows.h> fails
+// here as it would on Windows.
 
 #ifndef WINAPI
 #define WINAPI
@@ -59,10 +59,10 @@
 typedef int BOOL;
 typedef unsigned char BYTE;
 typedef unsigned char UCHAR;
-typedef uint16_t WORD;
-typedef uint32_t DWORD;
-typedef int32_t LONG;
-typedef uint32_t ULONG;
+typedef unsigned short WORD;
+typedef unsigned int DWORD;
+typedef int LONG;
+typedef unsigned int ULONG;
 typedef int INT;
 typedef unsigned int UINT;
 typedef short SHORT;
@@ -70,11 +70,11 @@ typedef unsigned short USHORT;
 typedef char CHAR;
 typedef char16_t WCHAR;  // UTF-16 code unit (wchar_t on Windows)
 typedef float FLOAT;
-typedef intptr_t INT_PTR;
-typedef uintptr_t UINT_PTR;
-typedef intptr_t LONG_PTR;
-typedef uintptr_t ULONG_PTR;
-typedef uintptr_t DWORD_PTR;
+typedef __INTPTR_TYPE__ INT_PTR;
+typedef __UINTPTR_TYPE__ UINT_PTR;
+typedef __INTPTR_TYPE__ LONG_PTR;
+typedef __UINTPTR_TYPE__ ULONG_PTR;
+typedef __UINTPTR_TYPE__ DWORD_PTR;
 typedef ULONG_PTR SIZE_T;
 typedef UINT_PTR WPARAM;
 typedef LONG_PTR LPARAM;
