@@ -84,6 +84,8 @@ bool pngReadHeader(png_structp png, png_infop info, std::FILE* file) {
 void pngRequestTransforms(png_structp png, png_infop info) {
     const int bitDepth = png_get_bit_depth(png, info);
     const int colorType = png_get_color_type(png, info);
+    // No shift to the sBIT significant bits: after the expansion to 8 bits it would
+    // shift scaled samples down again (a white 4-bit grey would come out 15 of 255).
     if (bitDepth < 8) {
         png_set_packing(png);
         png_set_expand(png);

@@ -167,6 +167,7 @@ TEST_F(ImageTest, EveryColourLayoutBecomesRgba) {
         {"palette 4 bits", {2, 1, 3, 4, false, {0x10}, {9, 8, 7, 6, 5, 4}, {}, 0}, 4,
          {rgba(6, 5, 4, 255), rgba(9, 8, 7, 255)}},
         {"grey 1 bit", {2, 1, 0, 1, false, {0x80}, {}, {}, 0}, 1, {rgba(255, 255, 255, 255), rgba(0, 0, 0, 255)}},
+        // Full scale stays full scale: the samples are not shifted down to their sBIT bits.
         {"grey 4 bits with sBIT", {2, 1, 0, 4, false, {0xF5}, {}, {}, 4}, 4,
          {rgba(255, 255, 255, 255), rgba(85, 85, 85, 255)}},
         {"rgb 16 bits", {1, 1, 2, 16, false, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}, {}, {}, 0}, 48,
