@@ -1,0 +1,205 @@
+#pragma once
+// Sprite: the renderer. It owns the 2D and 3D pattern tables (textures cut from images,
+// display lists compiled from OBJ models) and the two sprite lists of the current frame,
+// paces the game loop and draws each frame with OpenGL 1.1.
+//
+// Units: 2D sprites and addSprite3DAt take design pixels of the GameInfo design size
+// (origin top left, y downward); addSprite3D takes world units (the plane z = 0 spans -1 to
+// +1 vertically, seen from the eye at (0, 0, 3.73205) with a 30-degree field of view).
+// Angles given to sprites are degrees. Times are milliseconds of timeGetTime, 32-bit and
+// wrapping.
+//
+// Threads: init, the loaders, the placements and the frame operations run on the loop
+// thread; drawFrame runs on the window thread inside the paint handler, with the context
+// made current there (RenderContext). Tables and lists are sized once in init; placing a
+// sprite allocates nothing. The sprite lists and the pattern entries are guarded by one
+// lock that each placement holds for its few stores and drawFrame holds while it reads, so
+// a paint the system starts by itself draws the lists as they stand between two placements
+// and never races with them; endFrame holds no lock while its own paint runs.
+//
+// Every operation that issues GL calls (init, the loaders) makes the context current for
+// the length of its work and releases it on every path. A context that cannot be made
+// current raises Error "Failed wglMakeCurrent".
+//
+// Diagnostics on standard output: "glGenLists faild\n" (init), "failed glGenLists\n"
+// (loadModel), "can not load texture png (%s)\n" (loaders).
+
+#include "assets/Object3D.h"
+#include "base/Array.h"
+#include "game/GameInfo.h"
+
+#include <windows.h>
+
+#include <cstdint>
+#include <mutex>
+#include <string>
+
+// How a sprite is blended. Only zero is told apart: every non-zero value acts as BLEND_ADD.
+// 2D: NORMAL blends with alpha and one minus alpha, ADD with alpha and one (additive).
+// 3D: NORMAL draws opaque (blending off), ADD additive.
+enum BLEND_TYPE : int32_t {
+    BLEND_NORMAL = 0,
+    BLEND_ADD = 1,
+};
+
+// One 2D sprite of the current frame: pattern pcg centred on design pixel (x, y).
+struct SP2D {
+    int32_t pcg = 0;
+    int32_t x = 0;
+    int32_t y = 0;
+    int32_t alpha = 0;    // 0 to 255, drawn as alpha / 255
+    double angle = 0;     // degrees, counter-clockwise on screen
+    double scaleX = 0;    // factors on the pattern's width and height
+    double scaleY = 0;
+    BLEND_TYPE blend = BLEND_NORMAL;
+};
+
+// One 3D sprite of the current frame: model pcg, translated, rotated, then scaled about the
+// model's origin.
+struct SP3D {
+    int32_t pcg = 0;
+    BLEND_TYPE blend = BLEND_NORMAL;
+    double x = 0;  // world units
+    double y = 0;
+    double z = 0;
+    double axisX = 0;  // rotation axis, any length
+    double axisY = 0;
+    double axisZ = 0;
+    double angle = 0;  // degrees about the axis
+    double scaleX = 0;
+    double scaleY = 0;
+    double scaleZ = 0;
+};
+
+// One 2D pattern: its pixels (RGBA bytes in memory, top row first) and its texture.
+struct PCG2D {
+    Array<uint32_t> pixels;
+    int32_t width = 0;
+    int32_t height = 0;
+    uint32_t texture = 0;  // 0 while not loaded
+};
+
+// One 3D pattern: the display list that draws the model (0 while not loaded).
+struct PCG3D {
+    uint32_t list = 0;
+};
+
+class Sprite {
+public:
+    Sprite();
+    virtual ~Sprite() = default;
+    Sprite(const Sprite&) = delete;
+    Sprite& operator=(const Sprite&) = delete;
+
+    // Sizes the tables and lists, sets up GL (depth test, unpack alignment 1, the screen
+    // texture, pcg3DCount display lists). Once only: a second call raises Error
+    // "Class Sprite.init() multi calling"; a negative count or a null info raises Error.
+    // Returns 0.
+    virtual int32_t init(int32_t pcg2DCount, int32_t sprite2DCapacity, int32_t pcg3DCount,
+                         int32_t sprite3DCapacity, GameInfo* info);
+    // Frame start: time stamp, space-key pause, and unless paused both lists emptied.
+    // Returns the paused flag (0 or 1).
+    virtual int32_t beginFrame();
+    // Frame end: synchronous repaint of the window, then sleep to the next multiple of
+    // frameInterval ms after the frame's start. Returns 0.
+    virtual int32_t endFrame();
+    virtual void clearSprites();
+    // While space is held, waits for its release and then toggles the pause. Returns the
+    // paused flag.
+    virtual int32_t pollPause();
+    // Placements: the new sprite's index, or -1 (nothing stored) for a negative pcg or a
+    // full list. pcg is checked against its table only when drawn.
+    virtual int32_t addSprite2D(int32_t pcg, int32_t x, int32_t y);
+    virtual int32_t addSprite2D(int32_t pcg, int32_t x, int32_t y, double angle, int32_t alpha, double scale);
+    virtual int32_t addSprite2D(int32_t pcg, int32_t x, int32_t y, double angle, int32_t alpha,
+                                BLEND_TYPE blend, double scaleX, double scaleY);
+    // Design pixels: the screen centre is the origin, y grows downward, a positive z moves
+    // away from the viewer, the design height is the unit of all three axes.
+    virtual int32_t addSprite3DAt(int32_t pcg, double x, double y, double z);
+    virtual int32_t addSprite3DAt(int32_t pcg, double x, double y, double z, double axisX, double axisY,
+                                  double axisZ, double angle, double scaleX, double scaleY, double scaleZ,
+                                  BLEND_TYPE blend);
+    // World units, stored unchanged.
+    virtual int32_t addSprite3D(int32_t pcg, double x, double y, double z);
+    virtual int32_t addSprite3D(int32_t pcg, double x, double y, double z, double axisX, double axisY,
+                                double axisZ, double angle, double scaleX, double scaleY, double scaleZ,
+                                BLEND_TYPE blend);
+    // The whole image as 2D pattern pcg. 0, or -1 for a bad pcg or an image that does not open.
+    virtual int32_t loadPattern(const std::string& fileName, int32_t pcg);
+    // The image cut into cellWidth x cellHeight cells (at most maxColumns x maxRows, partial
+    // cells ignored), row by row from the top left, into patterns firstPcg on. 0, or -1 for
+    // a bad firstPcg, a cell size below 1 or an image that does not open. A cell that would
+    // fall beyond the pattern table raises IndexError (the caller's maxima prevent it).
+    virtual int32_t loadPatternSheet(const std::string& fileName, int32_t firstPcg, int32_t cellWidth,
+                                     int32_t cellHeight, int32_t maxColumns, int32_t maxRows);
+    // Reads an OBJ model (OBJ3D) and compiles it into the display list of 3D pattern pcg.
+    // 0, or -1 for a bad pcg or a material texture that does not load. Errors of the reader
+    // (missing file, bad numbers) propagate.
+    virtual int32_t loadModel(const std::string& fileName, int32_t pcg);
+    // Draws the current lists into the context current on the calling thread. Returns 0;
+    // before init, or with an empty client area (minimised window), draws nothing.
+    virtual int32_t drawFrame(int32_t clientWidth, int32_t clientHeight);
+    virtual int32_t sprite2DCount();
+    virtual int32_t sprite3DCount();
+    // Frames per second over the last complete 256-frame window; 0 before the first.
+    virtual int32_t fps();
+    // Milliseconds from init to the end of the last frame.
+    virtual int32_t elapsedTime();
+    // The texture of material m of the mesh being loaded (context already current). 0 on
+    // success or when the material names no texture, 2 when its image does not open.
+    virtual int32_t createMaterialTexture(int32_t m);
+    // The GL commands of material m of the mesh being compiled: its diffuse colour and
+    // triangles. Returns 0. Corners whose data is missing or outside the mesh's arrays are
+    // drawn without it: a triangle lacking a position is left out, a corner lacking a
+    // normal takes the triangle's face normal, one lacking a texture coordinate takes (0, 0).
+    virtual int32_t drawMaterialFaces(int32_t m);
+
+    // Compiles an already read mesh into 3D pattern pcg: the work of loadModel after
+    // reading. fileName names the model in messages. With the same results as loadModel.
+    int32_t compileModel(Object3D& mesh, const std::string& fileName, int32_t pcg);
+
+    int32_t initialized = 0;
+    GameInfo* info = nullptr;
+    Array<PCG2D> pcg2D;
+    Array<SP2D> sprites2D;
+    int32_t count2D = 0;
+    Array<PCG3D> pcg3D;
+    Array<SP3D> sprites3D;
+    uint32_t listBase = 0;
+    int32_t count3D = 0;
+    // Pacing (milliseconds of timeGetTime).
+    int32_t frameCounter = 0;  // 0 to 255
+    DWORD initTime = 0;
+    DWORD lastFrameEnd = 0;
+    DWORD frameStart = 0;
+    DWORD frameDuration = 0;
+    DWORD windowStart = 0;
+    DWORD windowDuration = 0;  // of the last complete 256-frame window
+    DWORD frameInterval = 16;
+    int32_t paused = 0;
+    uint32_t screenTexture = 0;
+    double eyeX = 0, eyeY = 0, eyeZ = 3.73205;
+    double centerX = 0, centerY = 0, centerZ = 0;
+    double upX = 0, upY = 1, upZ = 0;
+    double fovY = 30;
+    double nearPlane = 0.3;
+    double farPlane = 200;
+    float lightAmbient[4] = {0.5f, 0.5f, 0.5f, 1.0f};
+    float lightPosition[4] = {1.0f, 1.0f, 4.5f, 1.0f};
+    float materialColor[32] = {};
+
+private:
+    // The sprite lists, the counts and the pattern entries.
+    std::mutex listsLock;
+    // What loadModel is compiling, for createMaterialTexture and drawMaterialFaces.
+    Object3D* loadingMesh = nullptr;
+    std::string loadingFile;
+
+    void drawSprites3D();
+    void drawSprites2D();
+    bool isInitialized() const;
+    // Decodes fileName whole; false (message printed) when it does not open.
+    static bool readImage(const std::string& fileName, int32_t& width, int32_t& height, Array<uint32_t>& pixels);
+    // Makes the texture of a 2D pattern from its pixels (context current).
+    static uint32_t makePatternTexture(const PCG2D& pattern);
+};
