@@ -1,0 +1,107 @@
+// Frame pacing on the harness's virtual clock, the space-key pause, and the synchronous
+// paint inside endFrame.
+
+#include "RenderFixture.h"
+
+#include <Harness.h>
+#include <mmsystem.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
+
+namespace {
+
+class PacingTest : public RenderFixture {
+protected:
+    void SetUp() override {
+        Harness::useVirtualClock(true, 5000);
+        RenderFixture::SetUp();
+    }
+    void TearDown() override { Harness::useVirtualClock(false); }
+
+    // One frame whose work takes workMs; returns how long the frame lasted.
+    DWORD frame(DWORD workMs) {
+        const DWORD start = timeGetTime();
+        sprite.beginFrame();
+        Sleep(workMs);
+        sprite.endFrame();
+        return timeGetTime() - start;
+    }
+};
+
+TEST_F(PacingTest, FramesLastWholeMultiplesOfSixteenMilliseconds) {
+    const std::pair<DWORD, DWORD> cases[] = {{0, 16}, {1, 16}, {16, 16}, {17, 32}, {32, 32}, {33, 48}, {100, 112}};
+    for (auto [work, expected] : cases) {
+        EXPECT_EQ(frame(work), expected) << work << " ms of work";
+        EXPECT_EQ(sprite.frameDuration, expected);
+    }
+}
+
+TEST_F(PacingTest, FramesPerSecondComeFromTheLastWindowOf255Frames) {
+    EXPECT_EQ(sprite.fps(), 0);
+    for (int i = 0; i < 254; ++i) frame(3);
+    EXPECT_EQ(sprite.fps(), 0);  // the first window is still open
+    frame(3);
+    EXPECT_EQ(sprite.windowDuration, 4080u);
+    EXPECT_EQ(sprite.fps(), 62);  // 256000 / 4080
+    EXPECT_EQ(sprite.elapsedTime(), 255 * 16);
+    // The next window, of slower frames, replaces it once it closes.
+    for (int i = 0; i < 256; ++i) frame(20);
+    EXPECT_EQ(sprite.windowDuration, 255u * 32);
+    EXPECT_EQ(sprite.fps(), 256000 / (255 * 32));
+}
+
+TEST_F(PacingTest, EndFramePaintsTheFrameBeforeItReturns) {
+    loadSolid(1, 8, 8, rgb(255, 0, 0));
+    sprite.beginFrame();
+    sprite.addSprite2D(1, 40, 40);
+    const int before = window.paints;
+    sprite.endFrame();
+    EXPECT_EQ(window.paints, before + 1);
+    EXPECT_EQ(window.lastPicture.at(40, 40) | 0xFF000000u, rgb(255, 0, 0));
+}
+
+TEST_F(PacingTest, HoldingSpaceStallsTheFrameAndItsReleaseTogglesThePause) {
+    loadSolid(1, 8, 8, rgb(255, 0, 0));
+    sprite.beginFrame();
+    sprite.addSprite2D(1, 40, 40);
+    sprite.addSprite3D(0, 0, 0, 0);
+    sprite.endFrame();
+
+    // Pressed: the loop thread waits in beginFrame until the key is let go.
+    window.info.commandKeys |= kKeySpace;
+    std::atomic<bool> returned = false;
+    std::atomic<int32_t> pausedFlag = -1;
+    std::thread loop([&] {
+        pausedFlag = sprite.beginFrame();
+        returned = true;
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+    EXPECT_FALSE(returned);
+    window.info.commandKeys &= ~kKeySpace;
+    loop.join();
+    EXPECT_EQ(pausedFlag, 1);
+
+    // Paused: the lists of the last frame stay and are drawn again.
+    EXPECT_EQ(sprite.sprite2DCount(), 1);
+    EXPECT_EQ(sprite.sprite3DCount(), 1);
+    sprite.endFrame();
+    EXPECT_EQ(window.lastPicture.at(40, 40) | 0xFF000000u, rgb(255, 0, 0));
+    EXPECT_EQ(sprite.beginFrame(), 1);
+    EXPECT_EQ(sprite.sprite2DCount(), 1);
+    sprite.endFrame();
+
+    // A second press and release resumes: the lists are emptied again.
+    window.info.commandKeys |= kKeySpace;
+    std::thread release([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        window.info.commandKeys &= ~kKeySpace;
+    });
+    EXPECT_EQ(sprite.beginFrame(), 0);
+    release.join();
+    EXPECT_EQ(sprite.sprite2DCount(), 0);
+    EXPECT_EQ(sprite.sprite3DCount(), 0);
+}
+
+}  // namespace
