@@ -211,3 +211,21 @@ DWORD WINAPI GetLastError(void) { return lastError; }
 void WINAPI SetLastError(DWORD dwErrCode) { lastError = dwErrCode; }
 DWORD WINAPI GetCurrentThreadId(void) { return currentThreadId(); }
 }
+
+// Mesa's software rasterizer (llvmpipe) synchronises its worker threads in code built without
+// ThreadSanitizer, which then reports races inside it that are not there. Kept in this file
+// because every program using the layer links it.
+extern "C" const char* __tsan_default_suppressions() {
+    return "race:swrast_dri.so\n"
+           "race:libgallium\n"
+           "race:libglapi.so\n"
+           "race:libEGL_mesa.so\n";
+}
+
+// SDL keeps its video state (and the GL driver's objects hanging off it) until the process
+// ends; the layer never shuts video down because windows may live that long.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libSDL2\n"
+           "leak:swrast_dri.so\n"
+           "leak:libEGL_mesa.so\n";
+}

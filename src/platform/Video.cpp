@@ -175,6 +175,10 @@ bool ensureVideo() {
         vs.failed = true;
         return false;
     }
+    // Keep the GL driver loaded for the life of the process instead of unloading it with the
+    // last GL window: reloading costs time and loses what the driver still holds.
+    if (SDL_GL_LoadLibrary(nullptr) != 0)
+        std::fprintf(stderr, "platform: cannot load the GL library: %s\n", SDL_GetError());
     vs.thread = std::this_thread::get_id();
     vs.wakeEvent = SDL_RegisterEvents(1);
     vs.started = true;
