@@ -71,7 +71,17 @@ void runThread(ThreadStart st) {
     LayerState& s = state();
     Lock lk(s.lock);
     st.object->exitCode = code;
-    signalObject(s, *st.object);
+}
+
+// A thread's handle is signalled once the thread has ended for good, as on Windows: after
+// its thread-specific data is gone too. Libraries (the GL driver among them) run destructors
+// for their per-thread data at that point, so a waiter that went on to delete the GL context
+// while they still ran would pull the ground from under them.
+void signalWhenEnded(std::thread worker, std::shared_ptr<KernelObject> object) {
+    worker.join();
+    LayerState& s = state();
+    Lock lk(s.lock);
+    signalObject(s, *object);
 }
 
 std::recursive_mutex& lockOf(LPCRITICAL_SECTION cs) {
@@ -104,7 +114,7 @@ HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES, SIZE_T, LPTHREAD_START_ROUTINE
     o->manualReset = true;
     DWORD id = reserveThreadId();
     HANDLE h = addObject(s, o);
-    std::thread(runThread, ThreadStart{o, start, parameter, id}).detach();
+    std::thread(signalWhenEnded, std::thread(runThread, ThreadStart{o, start, parameter, id}), o).detach();
     if (threadId) *threadId = id;
     return h;
 }

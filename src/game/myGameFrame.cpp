@@ -1,0 +1,92 @@
+#include "game/myGameFrame.h"
+
+#include "math/mt19937ar.h"
+#include "render/SPformat.h"
+
+#include <numbers>
+
+namespace {
+
+constexpr double kPitch = 0.2;        // distance between block centres
+constexpr double kBlockScale = 0.1;   // the model spans -1..1, so blocks touch
+constexpr double kTilt = 0.785;       // radians about (1, 1, 0)
+constexpr double kSpinStep = 0.1;     // degrees per pass
+constexpr double kRadiansPerDegree = 2.0 * std::numbers::pi / 360.0;
+
+}  // namespace
+
+myGameFrame::myGameFrame(const std::string& caption, const std::string& className) : GameFrame(caption, className) {}
+
+int myGameFrame::scramble(Twistblock& cube, int maxSize, Array<History>& history) {
+    cube.init(genrand_int31() % (maxSize - 1) + 2);
+    for (std::size_t i = history.size(); i-- > 0;) {
+        const int axis = genrand_int31() % 3;
+        const int layer = genrand_int31() % cube.getSize();
+        const int dir = genrand_int31() % 3 + 1;
+        cube.rotate(axis, layer, dir);
+        history[i] = History{axis, layer, 4 - dir};
+    }
+    return 0;
+}
+
+int myGameFrame::gameLoop() {
+    init_genrand(7777777);
+    sprite->init(512, 8192, 32, 8192, &gameInfo);
+    sprite->loadModel("3d_obj/block.obj", 0);
+    sprite->loadPatternSheet("img_data/font8x16.png", 32, 8, 16, 16, 16);
+    SPformat text(*sprite, 32, 8, 16);
+    Array<History> history(kHistoryLength);
+    Twistblock cube;
+    scramble(cube, 6, history);
+
+    Quaternion tilt, base, spin, view;
+    tilt.setRotation(kTilt, 1.0, 1.0, 0.0);
+    base.setRotation(0.0, 1.0, 0.0, 0.0);
+    PuzzleFrame state;
+
+    startPresenting();
+    while (!stopping()) {
+        spin.setRotation(-state.spinAngle * kRadiansPerDegree, 0.0, 1.0, 0.0);
+        state.spinAngle += kSpinStep;
+        if (state.spinAngle >= 360.0) state.spinAngle -= 360.0;
+        view.set(tilt);
+        view.mul(base);
+        view.mul(spin);
+
+        state.paused = sprite->beginFrame() != 0;
+        if (!state.paused) {
+            const bool resting = state.step == kHistoryLength;
+            const History& move = history[resting ? kHistoryLength - 1 : state.step];
+            const double t = resting ? 0.0 : (state.tick % kFramesPerTurn) / static_cast<double>(kFramesPerTurn);
+            Array<Anim> poses = cube.getAnim(move.axis, move.layer, move.dir, kPitch, t);
+            for (Anim& pose : poses) {
+                Quaternion q = view;
+                pose.pos.rotate(q.getAngle(), q.getAxis());
+                q.mul(pose.rot);
+                const vec3D axis = q.getAxis();
+                const double degrees = q.getAngle() * 360.0 / (2.0 * std::numbers::pi);
+                sprite->addSprite3D(0, pose.pos.x, pose.pos.y, pose.pos.z, axis.x, axis.y, axis.z, degrees,
+                                    kBlockScale, kBlockScale, kBlockScale, BLEND_NORMAL);
+            }
+            if (state.tick % kFramesPerTurn == kFramesPerTurn - 1) {
+                if (state.step < kHistoryLength) {
+                    const History& done = history[state.step];
+                    cube.rotate(done.axis, done.layer, done.dir);
+                    ++state.step;
+                } else if (state.restWait >= kRestPeriods) {
+                    scramble(cube, 6, history);
+                    state.step = 0;
+                    state.restWait = 0;
+                } else {
+                    ++state.restWait;
+                }
+            }
+            text.print(8, 8, "fps=%d tick=%d", sprite->fps(), state.tick);
+            ++state.tick;
+        }
+        state.cubeSize = cube.getSize();
+        frameDone(state);
+        sprite->endFrame();
+    }
+    return 0;
+}

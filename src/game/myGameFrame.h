@@ -1,0 +1,51 @@
+#pragma once
+// myGameFrame: the self-playing puzzle. Its loop thread loads the block model and the font,
+// then forever: scrambles a cube of random size 2 to 6 with 100 turns, replays the inverse
+// turns one every 20 frames (each animated), shows the solved cube for 320 frames, and
+// starts again, under a view tilted by 0.785 rad about (1, 1, 0) that spins 0.1 degree per
+// frame about the vertical axis, with the status line "fps=%d tick=%d" at design pixel (8, 8).
+
+#include "base/Array.h"
+#include "cube/Twistblock.h"
+#include "game/GameFrame.h"
+#include "math/Quaternion.h"
+
+#include <cstdint>
+
+// One turn of the solving sequence, in the sense of Twistblock::rotate.
+struct History {
+    int32_t axis = 0;   // 0 = x, 1 = y, 2 = z
+    int32_t layer = 0;  // 0 .. size - 1
+    int32_t dir = 0;    // quarter turns, 1 to 3
+};
+
+// The controller's state after one frame, for observers (tests). Phases: replay while
+// step < 100; rest while step = 100.
+struct PuzzleFrame {
+    int32_t tick = 0;        // frames that ran while not paused
+    uint32_t step = 0;       // next History record to play; 100 once the replay is done
+    int32_t restWait = 0;    // 20-tick periods since the replay ended
+    double spinAngle = 0.0;  // degrees, in [0, 360)
+    bool paused = false;
+    int32_t cubeSize = 0;
+};
+
+class myGameFrame : public GameFrame {
+public:
+    static constexpr int kHistoryLength = 100;
+    static constexpr int kFramesPerTurn = 20;
+    static constexpr int kRestPeriods = 15;  // 16 periods of 20 frames: 320 frames at rest
+
+    myGameFrame(const std::string& caption, const std::string& className);
+
+    // Runs until the window closes.
+    int gameLoop() override;
+    // Builds a solved cube of random size 2 to maxSize, then fills history from its last
+    // record down to the first with random turns, applying each at once and recording its
+    // inverse, so that playing history from index 0 solves the cube. Returns 0.
+    virtual int scramble(Twistblock& cube, int maxSize, Array<History>& history);
+
+protected:
+    // Called on the loop thread at the end of every pass, before the frame is handed over.
+    virtual void frameDone(const PuzzleFrame&) {}
+};
