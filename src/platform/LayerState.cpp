@@ -47,7 +47,12 @@ struct QueueHolder {
             if (Window* p = s.find(w->parent)) std::erase(p->children, hwnd);
             if (w->dc) s.dcs.erase(w->dc);
             if (s.lastTopLevel == hwnd) s.lastTopLevel = nullptr;
+            std::shared_ptr<Surface> surface = std::move(w->surface);
             s.windows.erase(hwnd);
+            if (surface) {
+                std::lock_guard<std::recursive_mutex> video(videoLock());
+                surface.reset();
+            }
         }
         s.queues.erase(queue->threadId);
         delete queue;

@@ -69,7 +69,7 @@ bool peekLocked(Lock& lk, ThreadQueue& q, MSG* out, HWND filter, UINT lo, UINT h
     LayerState& s = state();
     while (runOneSent(lk, q)) {
     }
-    if (isVideoThread() && !videoHeadless()) pumpSdlEvents(lk);
+    if (isVideoThread()) pumpSdlEvents(lk);
     while (runOneSent(lk, q)) {
     }
     q.seenPostSeq = q.postSeq;
@@ -316,7 +316,7 @@ DWORD WINAPI MsgWaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL 
             for (DWORD i = 0; i < count; ++i)
                 if (tryAcquire(*objects[i])) return WAIT_OBJECT_0 + i;
         }
-        if (isVideoThread() && !videoHeadless()) pumpSdlEvents(lk);
+        if (isVideoThread()) pumpSdlEvents(lk);
         if (queueReady(s, q, mask)) return WAIT_OBJECT_0 + count;
         int waitMs = -1;
         if (ms != INFINITE) {

@@ -273,7 +273,11 @@ void pumpSdlEvents(Lock& lk) {
             HWND hwnd = w->handle;
             switch (e.window.event) {
                 case SDL_WINDOWEVENT_CLOSE: postLocked(*w->queue, hwnd, WM_CLOSE, 0, 0, true); break;
-                case SDL_WINDOWEVENT_EXPOSED: invalidateLocked(s, *w, nullptr, true); break;
+                case SDL_WINDOWEVENT_EXPOSED:
+                    // Nothing can uncover an offscreen window; a repaint there would only add
+                    // a picture nobody asked for.
+                    if (!video().headless) invalidateLocked(s, *w, nullptr, true);
+                    break;
                 case SDL_WINDOWEVENT_SIZE_CHANGED: {
                     int cw = e.window.data1, ch = e.window.data2;
                     if (cw == clientWidth(*w) && ch == clientHeight(*w)) break;
@@ -284,6 +288,8 @@ void pumpSdlEvents(Lock& lk) {
                     break;
                 }
                 case SDL_WINDOWEVENT_MOVED: {
+                    POINT o = clientOrigin(s, *w);
+                    if (video().headless || (o.x == e.window.data1 && o.y == e.window.data2)) break;
                     int width = w->rect.right - w->rect.left, height = w->rect.bottom - w->rect.top;
                     w->rect.left = e.window.data1 - w->frame.left;
                     w->rect.top = e.window.data2 - w->frame.top;

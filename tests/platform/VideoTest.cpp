@@ -3,6 +3,7 @@
 // queries, and the harness's picture hook and frame counter.
 
 #include <GL/gl.h>
+#include <SDL.h>
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -238,6 +239,71 @@ TEST(Harness, CloseAfterFramesClosesThePresentingWindow) {
     EXPECT_FALSE(IsWindow(w.hwnd));
     auto log = messageLog.messages(w.hwnd);
     EXPECT_NE(std::find(log.begin(), log.end(), UINT(WM_CLOSE)), log.end());
+}
+
+TEST(SdlInput, EventsOfTheSdlWindowBecomeWindowMessages) {
+    GlWindow w;
+    ASSERT_NE(w.rc, nullptr);
+    ASSERT_TRUE(wglMakeCurrent(w.dc, w.rc));
+    SDL_Window* sdl = SDL_GL_GetCurrentWindow();
+    ASSERT_NE(sdl, nullptr);
+    wglMakeCurrent(nullptr, nullptr);
+    Uint32 id = SDL_GetWindowID(sdl);
+    auto key = [&](Uint32 type, SDL_Keycode sym) {
+        SDL_Event e{};
+        e.type = type;
+        e.key.windowID = id;
+        e.key.keysym.sym = sym;
+        SDL_PushEvent(&e);
+    };
+    pumpReady();
+    messageLog.clear();
+    key(SDL_KEYDOWN, SDLK_LEFT);
+    key(SDL_KEYDOWN, SDLK_LEFT);
+    key(SDL_KEYUP, SDLK_LEFT);
+    key(SDL_KEYDOWN, SDLK_x);
+    key(SDL_KEYDOWN, SDLK_CAPSLOCK);  // no virtual-key code here: dropped
+    SDL_Event e{};
+    e.type = SDL_MOUSEMOTION;
+    e.motion.windowID = id;
+    e.motion.x = 10;
+    e.motion.y = 20;
+    SDL_PushEvent(&e);
+    e = SDL_Event{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = id;
+    e.window.event = SDL_WINDOWEVENT_SIZE_CHANGED;
+    e.window.data1 = 300;
+    e.window.data2 = 200;
+    SDL_PushEvent(&e);
+    pumpReady();
+    std::vector<std::pair<UINT, LPARAM>> seen;
+    for (auto& entry : messageLog.entries)
+        if (entry.message != WM_PAINT && entry.message != WM_ERASEBKGND) seen.push_back({entry.message, entry.lParam});
+    std::vector<std::pair<UINT, LPARAM>> expected = {
+        {WM_SIZE, MAKELPARAM(300, 200)},     // sent while the events are read
+        {WM_KEYDOWN, 0x014B0001},           {WM_KEYDOWN, 0x414B0001}, {WM_KEYUP, LPARAM(0xC14B0001)},
+        {WM_KEYDOWN, 0x002D0001},           {WM_MOUSEMOVE, MAKELPARAM(10, 20)},
+    };
+    EXPECT_EQ(seen, expected);
+    RECT client;
+    GetClientRect(w.hwnd, &client);
+    EXPECT_EQ(client.right, 300);
+    EXPECT_EQ(client.bottom, 200);
+    POINT cursor, origin{0, 0};
+    GetCursorPos(&cursor);
+    ClientToScreen(w.hwnd, &origin);
+    EXPECT_EQ(cursor.x, origin.x + 10);
+    EXPECT_EQ(cursor.y, origin.y + 20);
+    key(SDL_KEYUP, SDLK_x);
+
+    e = SDL_Event{};
+    e.type = SDL_WINDOWEVENT;
+    e.window.windowID = id;
+    e.window.event = SDL_WINDOWEVENT_CLOSE;
+    SDL_PushEvent(&e);
+    pumpReady();
+    EXPECT_FALSE(IsWindow(w.hwnd)) << "the close button closes the window";
 }
 
 }  // namespace
