@@ -1,0 +1,135 @@
+#include "game/GameFrame.h"
+
+#include <Harness.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <stdexcept>
+
+namespace {
+
+constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+
+// A game whose loop runs until the window closes, doing what the test asks each pass.
+class ScriptedGame : public GameFrame {
+public:
+    // A class of its own each, so that the tests can run in one process.
+    ScriptedGame() : GameFrame("scripted", "ScriptedGame" + std::to_string(++created)) {}
+    static inline int created = 0;
+
+    int gameLoop() override {
+        if (failOnStart) throw std::runtime_error("the game broke");
+        while (!stopping()) {
+            ++passes;
+            Sleep(1);
+        }
+        stoppedCleanly = true;
+        return 0;
+    }
+    int onDestroy() override {
+        // The loop thread has stopped by now, and the context is still there.
+        loopStoppedBeforeDestroy = stoppedCleanly.load() || failOnStart;
+        contextAliveAtDestroy = glContext != nullptr;
+        return 0;
+    }
+
+    bool failOnStart = false;
+    std::atomic<int> passes{0};
+    std::atomic<bool> stoppedCleanly{false};
+    bool loopStoppedBeforeDestroy = false;
+    bool contextAliveAtDestroy = false;
+};
+
+int runUntilClosed() {
+    MSG message;
+    int result;
+    while ((result = GetMessageW(&message, nullptr, 0, 0)) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    return result;
+}
+
+class GameFrameTest : public testing::Test {
+protected:
+    void SetUp() override {
+        Harness::forceHeadless();
+        Harness::useVirtualClock(true);
+    }
+};
+
+}  // namespace
+
+TEST_F(GameFrameTest, DesignSizeRefusesNegativeValues) {
+    ScriptedGame game;
+    EXPECT_EQ(game.setClientSize(512, 512), 0);
+    EXPECT_EQ(game.setClientSize(-1, 512), -1);
+    EXPECT_EQ(game.setClientSize(300, -2), -1);
+    ASSERT_EQ(game.open(kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 520, 539, nullptr, nullptr), 0);
+    EXPECT_EQ(game.getGameInfo().width, 512);
+    EXPECT_EQ(game.getGameInfo().height, 512);
+    EXPECT_EQ(game.getGameInfo().clientWidth, 512);
+    EXPECT_EQ(game.getGameInfo().clientHeight, 512);
+    DestroyWindow(game.getHwnd());
+    EXPECT_EQ(runUntilClosed(), 0);
+}
+
+TEST_F(GameFrameTest, KeysSetAndClearTheirBits) {
+    ScriptedGame game;
+    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
+    const HWND hwnd = game.getHwnd();
+    const GameInfo& info = game.getGameInfo();
+    SendMessageW(hwnd, WM_KEYDOWN, VK_LEFT, 0);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_UP, 0);
+    EXPECT_EQ(info.cursorKeys, 9);
+    SendMessageW(hwnd, WM_KEYDOWN, VK_LEFT, 0x40000000);  // auto-repeat
+    EXPECT_EQ(info.cursorKeys, 9);
+    SendMessageW(hwnd, WM_KEYUP, VK_LEFT, 0xC0000000);
+    EXPECT_EQ(info.cursorKeys, 8);
+    for (WPARAM key : {WPARAM(VK_SPACE), WPARAM('C'), WPARAM('Z'), WPARAM('X')})
+        EXPECT_EQ(SendMessageW(hwnd, WM_KEYDOWN, key, 0), 0);
+    EXPECT_EQ(info.commandKeys, 16 + 32 + 64 + 128);
+    // A key outside the table changes nothing and is answered here, not by default processing.
+    EXPECT_EQ(SendMessageW(hwnd, WM_KEYDOWN, VK_RETURN, 0), 0);
+    EXPECT_EQ(info.commandKeys, 240);
+    EXPECT_EQ(info.cursorKeys, 8);
+    SendMessageW(hwnd, WM_KEYUP, VK_SPACE, 0xC0000000);
+    EXPECT_EQ(info.commandKeys, 224);
+    DestroyWindow(hwnd);
+    runUntilClosed();
+}
+
+TEST_F(GameFrameTest, ResizingUpdatesTheClientSize) {
+    ScriptedGame game;
+    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
+    MoveWindow(game.getHwnd(), 0, 0, 328, 227, TRUE);
+    EXPECT_EQ(game.getGameInfo().clientWidth, 320);
+    EXPECT_EQ(game.getGameInfo().clientHeight, 200);
+    // A minimised window: the size goes to zero and painting must not stop the program.
+    MoveWindow(game.getHwnd(), 0, 0, 8, 27, TRUE);
+    EXPECT_EQ(game.getGameInfo().clientHeight, 0);
+    RedrawWindow(game.getHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    DestroyWindow(game.getHwnd());
+    EXPECT_EQ(runUntilClosed(), 0);
+}
+
+TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
+    ScriptedGame game;
+    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
+    while (game.passes < 5) Sleep(1);
+    PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(runUntilClosed(), 0);
+    EXPECT_TRUE(game.loopStoppedBeforeDestroy);
+    EXPECT_TRUE(game.contextAliveAtDestroy);
+}
+
+TEST_F(GameFrameTest, AFailureInTheGamePrintsOneLineAndClosesTheWindow) {
+    ScriptedGame game;
+    game.failOnStart = true;
+    testing::internal::CaptureStdout();
+    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
+    EXPECT_EQ(runUntilClosed(), 0);  // the loop thread's WM_CLOSE ended the message loop
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "GameLoopError: the game broke\n");
+    EXPECT_FALSE(IsWindow(game.getHwnd()));
+}
