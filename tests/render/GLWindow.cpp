@@ -24,9 +24,8 @@ std::string tempFolder() {
     return folder;
 }
 
-}  // namespace
-
-bool Picture::savePng(const std::string& path) const {
+// Writes an RGBA PNG; opaque forces every alpha to 255 (pictures to look at).
+bool writePng(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels, bool opaque) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (file == nullptr) return false;
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -42,13 +41,19 @@ bool Picture::savePng(const std::string& path) const {
     png_write_info(png, pngInfo);
     std::vector<uint32_t> row(static_cast<std::size_t>(width));
     for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x) row[static_cast<std::size_t>(x)] = at(x, y) | 0xFF000000u;
+        for (int x = 0; x < width; ++x)
+            row[static_cast<std::size_t>(x)] =
+                pixels[static_cast<std::size_t>(y) * width + x] | (opaque ? 0xFF000000u : 0u);
         png_write_row(png, reinterpret_cast<png_const_bytep>(row.data()));
     }
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &pngInfo);
     return std::fclose(file) == 0;
 }
+
+}  // namespace
+
+bool Picture::savePng(const std::string& path) const { return writePng(path, width, height, pixels, true); }
 
 GLWindow::GLWindow(int clientWidth, int clientHeight) {
     Harness::forceHeadless();
@@ -158,21 +163,7 @@ std::string writeTempFile(const std::string& name, const std::string& text) {
 }
 
 std::string writeTempPng(const std::string& name, int width, int height, const std::vector<uint32_t>& pixels) {
-    Picture picture{width, height, pixels};
     const std::string path = tempFolder() + "/" + name;
-    // savePng forces alpha opaque for viewing; write the real alpha here.
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) throw std::runtime_error("cannot write " + path);
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop pngInfo = png_create_info_struct(png);
-    png_init_io(png, file);
-    png_set_IHDR(png, pngInfo, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                 PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, pngInfo);
-    for (int y = 0; y < height; ++y)
-        png_write_row(png, reinterpret_cast<png_const_bytep>(picture.pixels.data() + static_cast<std::size_t>(y) * width));
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &pngInfo);
-    std::fclose(file);
+    if (!writePng(path, width, height, pixels, false)) throw std::runtime_error("cannot write " + path);
     return path;
 }
