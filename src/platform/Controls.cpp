@@ -236,7 +236,9 @@ LRESULT CALLBACK tooltipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-const UINT minBandInfoSize = offsetof(REBARBANDINFOW, rcChevronLocation);
+// The oldest REBARBANDINFOW layout (up to wID) is the least a caller must give; only fields
+// within it are read.
+const UINT minBandInfoSize = offsetof(REBARBANDINFOW, cyChild);
 
 int barHeight(const RebarState& st) {
     int tallest = -1;

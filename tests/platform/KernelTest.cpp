@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
 
 #include "Harness.h"
 
@@ -105,6 +106,24 @@ TEST(Clock, TimerPeriodsMustBeBalancedAndInRange) {
     EXPECT_EQ(timeEndPeriod(caps.wPeriodMin), MMRESULT(TIMERR_NOERROR));
     EXPECT_EQ(timeEndPeriod(caps.wPeriodMin), MMRESULT(TIMERR_NOCANDO)) << "no matching begin";
     EXPECT_EQ(timeBeginPeriod(0), MMRESULT(TIMERR_NOCANDO));
+}
+
+TEST(Unimplemented, CallsOutsideTheSubsetAbortWithTheFunctionsName) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+        const char* message;
+    };
+    std::vector<Case> cases = {
+        {"suspended thread", [] { CreateThread(nullptr, 0, returnsParameter, nullptr, CREATE_SUSPENDED, nullptr); },
+         "platform: CreateThread with CREATE_SUSPENDED is not implemented"},
+        {"named event", [] { CreateEventW(nullptr, TRUE, FALSE, u"name"); },
+         "platform: CreateEventW with a name is not implemented"},
+        {"screen DC", [] { GetDC(nullptr); }, "platform: GetDC\\(NULL\\) \\(the screen DC\\) is not implemented"},
+        {"endless sleep", [] { Sleep(INFINITE); }, "platform: Sleep\\(INFINITE\\) is not implemented"},
+    };
+    for (auto& c : cases) EXPECT_DEATH(c.call(), c.message) << c.what;
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 //
 // - Virtual clock: timeGetTime returns a counter and Sleep(ms) advances it by ms instead of
 //   waiting, so paced loops run as fast as the machine allows and their timing is exact.
+//   Timers (SetTimer) and wait timeouts keep real time.
 // - Picture hook: receives every presented picture, read back from the back buffer just before
 //   SwapBuffers swaps it. Pixels are the client area, top row first, bytes R, G, B, A in memory
 //   order (one uint32_t per pixel). The hook runs on the thread that calls SwapBuffers, with
