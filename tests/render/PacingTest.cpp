@@ -28,6 +28,23 @@ protected:
         sprite.endFrame();
         return timeGetTime() - start;
     }
+
+    // Space held while a loop thread starts its frame: the frame must not start until the
+    // key is released. Returns what that beginFrame returned.
+    int32_t pressAndRelease() {
+        window.info.commandKeys |= kKeySpace;
+        std::atomic<bool> returned = false;
+        std::atomic<int32_t> pausedFlag = -1;
+        std::thread loop([&] {
+            pausedFlag = sprite.beginFrame();
+            returned = true;
+        });
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        EXPECT_FALSE(returned);
+        window.info.commandKeys &= ~kKeySpace;
+        loop.join();
+        return pausedFlag;
+    }
 };
 
 TEST_F(PacingTest, FramesLastWholeMultiplesOfSixteenMilliseconds) {
@@ -70,22 +87,12 @@ TEST_F(PacingTest, HoldingSpaceStallsTheFrameAndItsReleaseTogglesThePause) {
     sprite.endFrame();
 
     // Pressed: the loop thread waits in beginFrame until the key is let go.
-    window.info.commandKeys |= kKeySpace;
-    std::atomic<bool> returned = false;
-    std::atomic<int32_t> pausedFlag = -1;
-    std::thread loop([&] {
-        pausedFlag = sprite.beginFrame();
-        returned = true;
-    });
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-    EXPECT_FALSE(returned);
-    window.info.commandKeys &= ~kKeySpace;
-    loop.join();
-    EXPECT_EQ(pausedFlag, 1);
+    EXPECT_EQ(pressAndRelease(), 1);
 
     // Paused: the lists of the last frame stay and are drawn again.
     EXPECT_EQ(sprite.sprite2DCount(), 1);
     EXPECT_EQ(sprite.sprite3DCount(), 1);
+    window.lastPicture = {};
     sprite.endFrame();
     EXPECT_EQ(window.lastPicture.at(40, 40) | 0xFF000000u, rgb(255, 0, 0));
     EXPECT_EQ(sprite.beginFrame(), 1);
@@ -93,13 +100,7 @@ TEST_F(PacingTest, HoldingSpaceStallsTheFrameAndItsReleaseTogglesThePause) {
     sprite.endFrame();
 
     // A second press and release resumes: the lists are emptied again.
-    window.info.commandKeys |= kKeySpace;
-    std::thread release([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        window.info.commandKeys &= ~kKeySpace;
-    });
-    EXPECT_EQ(sprite.beginFrame(), 0);
-    release.join();
+    EXPECT_EQ(pressAndRelease(), 0);
     EXPECT_EQ(sprite.sprite2DCount(), 0);
     EXPECT_EQ(sprite.sprite3DCount(), 0);
 }
