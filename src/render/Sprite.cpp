@@ -78,6 +78,9 @@ int32_t Sprite::init(int32_t pcg2DCount, int32_t sprite2DCapacity, int32_t pcg3D
         RenderContext gl(*info);
         if (!gl.current()) throw Error("Failed wglMakeCurrent");
         glEnable(GL_DEPTH_TEST);
+        // Sprites are scaled (the demo's blocks by 0.1), and GL scales normals with the
+        // inverse: renormalise them, or every scaled model would be lit ten times too bright.
+        glEnable(GL_NORMALIZE);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
         GLuint texture = 0;
         glGenTextures(1, &texture);

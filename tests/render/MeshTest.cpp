@@ -36,11 +36,10 @@ protected:
 // material ambient 0.2 and global ambient 0.2: a corner at (x, y, 0) facing +z receives
 // 0.04 + 0.1 ambient and n.L diffuse, lit per corner. The centre of a square of half side
 // `half` lies on the diagonal of both triangles: the mean of the corners (-half, -half) and
-// (half, half). Scaling by half lengthens the unit normals by 1 / half (GL does not
-// renormalise).
+// (half, half). Normals stay of unit length whatever the scale (they are renormalised).
 int litCentre(double diffuse, double half = 1.0) {
     const auto nDotL = [](double x, double y) { return 4.5 / std::sqrt((1 - x) * (1 - x) + (1 - y) * (1 - y) + 4.5 * 4.5); };
-    const double light = (nDotL(-half, -half) + nDotL(half, half)) / 2 / half;
+    const double light = (nDotL(-half, -half) + nDotL(half, half)) / 2;
     return static_cast<int>(std::lround(std::min(1.0, 0.14 + light * diffuse) * 255));
 }
 
@@ -52,12 +51,12 @@ TEST_F(MeshTest, AModelAtTheOriginCoversTheCentreLitInItsDiffuseColour) {
     EXPECT_NEAR(picture.red(256, 256), litCentre(0.5), 2);
     EXPECT_NEAR(picture.green(256, 256), litCentre(0.25), 2);
     EXPECT_NEAR(picture.blue(256, 256), litCentre(0), 2);
-    // Half of the screen's height (z = 0 spans -1 to 1): 128 pixels either side. GL does
-    // not renormalise, so the scale also lengthens the normals.
+    // Half of the screen's height (z = 0 spans -1 to 1): 128 pixels either side, lit as
+    // brightly as at full size (normals are renormalised after scaling).
     sprite.clearSprites();
     sprite.addSprite3D(0, 0, 0, 0, 0, 0, 0, 0, 0.5, 0.5, 0.5, BLEND_NORMAL);
     picture = drawSettled();
-    EXPECT_NEAR(picture.green(256, 256), litCentre(0.25, 0.5), 2);
+    EXPECT_NEAR(picture.green(256, 256), litCentre(0.25, 0.5), 1);
     EXPECT_FALSE(isBackground(picture, 256 - 126, 256));
     EXPECT_TRUE(isBackground(picture, 256 - 130, 256));
     EXPECT_FALSE(isBackground(picture, 256, 256 + 126));
