@@ -68,6 +68,7 @@ struct ThreadStart {
 void runThread(ThreadStart st) {
     adoptThreadId(st.id);
     DWORD code = st.start(st.parameter);
+    endThreadQueue();
     LayerState& s = state();
     Lock lk(s.lock);
     st.object->exitCode = code;

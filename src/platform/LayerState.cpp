@@ -35,7 +35,8 @@ void completeSent(SentMessage& sm, LRESULT result) {
 // thread left to run them) and whoever waits on a send to it is released with 0.
 struct QueueHolder {
     ThreadQueue* queue = nullptr;
-    ~QueueHolder() {
+    ~QueueHolder() { release(); }
+    void release() {
         if (!queue) return;
         LayerState& s = state();
         Lock lk(s.lock);
@@ -56,6 +57,7 @@ struct QueueHolder {
         }
         s.queues.erase(queue->threadId);
         delete queue;
+        queue = nullptr;
     }
 };
 thread_local QueueHolder queueHolder;
@@ -202,6 +204,8 @@ std::string toUtf8(const std::u16string& text) {
     }
     return out;
 }
+
+void endThreadQueue() { queueHolder.release(); }
 
 // The thread id a new thread takes before it runs anything (see CreateThread).
 void adoptThreadId(DWORD id) { threadIdOfThis = id; }

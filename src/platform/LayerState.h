@@ -181,6 +181,10 @@ int clientHeight(const Window& w);
 
 // Thread ids: CreateThread reserves one for the new thread, which adopts it before it runs.
 DWORD reserveThreadId();
+
+// Tears down the calling thread's queue now (its windows vanish, senders waiting on it get 0),
+// as a thread's end does; CreateThread's threads do it before their handle is signalled.
+void endThreadQueue();
 void adoptThreadId(DWORD id);
 
 // Removes a window's record after WM_NCDESTROY (or a failed creation). Lock held.

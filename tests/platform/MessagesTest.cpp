@@ -264,6 +264,20 @@ TEST(Keys, KeyMessagesCarryTheLParamWindowsBuilds) {
     DestroyWindow(hwnd);
 }
 
+TEST(Threads, WindowsOfAThreadAreGoneWhenItsHandleIsSignalled) {
+    static auto cls = registerTestClass(echoProc);
+    std::atomic<HWND> left{nullptr};
+    auto worker = [&]() -> DWORD {
+        left = createTestWindow(cls);  // never destroyed by the thread itself
+        return 0;
+    };
+    HANDLE t = startThread(&worker);
+    waitAndClose(t);
+    ASSERT_NE(left.load(), nullptr);
+    EXPECT_FALSE(IsWindow(left));
+    EXPECT_EQ(SendMessageW(left, WM_APP, 1, 0), 0);
+}
+
 TEST(Threads, PostThreadMessageReachesTheThreadsQueue) {
     std::atomic<DWORD> id{0};
     std::atomic<WPARAM> got{0};
