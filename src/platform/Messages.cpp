@@ -121,8 +121,11 @@ void waitLocked(Lock& lk, ThreadQueue& q, int waitMs) {
     }
 }
 
+// The filter window must exist and belong to the calling thread.
 bool badFilter(LayerState& s, HWND filter) {
-    if (filter && filter != threadMessagesOnly && !s.find(filter)) {
+    if (!filter || filter == threadMessagesOnly) return false;
+    Window* w = s.find(filter);
+    if (!w || w->threadId != currentThreadId()) {
         setError(ERROR_INVALID_WINDOW_HANDLE);
         return true;
     }

@@ -278,6 +278,23 @@ TEST(Threads, WindowsOfAThreadAreGoneWhenItsHandleIsSignalled) {
     EXPECT_EQ(SendMessageW(left, WM_APP, 1, 0), 0);
 }
 
+TEST(Threads, MessageFilterMustBeAWindowOfTheCallingThread) {
+    HWND mine = createTestWindow(registerTestClass(echoProc));
+    std::atomic<BOOL> got{0};
+    std::atomic<DWORD> error{0};
+    auto worker = [&]() -> DWORD {
+        MSG msg;
+        got = GetMessageW(&msg, mine, 0, 0);
+        error = GetLastError();
+        return 0;
+    };
+    HANDLE t = startThread(&worker);
+    waitAndClose(t);
+    EXPECT_EQ(got, -1);
+    EXPECT_EQ(error, DWORD(ERROR_INVALID_WINDOW_HANDLE));
+    DestroyWindow(mine);
+}
+
 TEST(Threads, PostThreadMessageReachesTheThreadsQueue) {
     std::atomic<DWORD> id{0};
     std::atomic<WPARAM> got{0};
