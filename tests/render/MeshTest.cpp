@@ -3,11 +3,13 @@
 
 #include "RenderFixture.h"
 
+#include "base/Error.h"
 #include "render/RenderContext.h"
 
 #include <GL/gl.h>
 
 #include <cmath>
+#include <filesystem>
 #include <thread>
 
 namespace {
@@ -116,6 +118,24 @@ TEST_F(MeshTest, BadPatternsAndMissingTexturesAreRefused) {
         EXPECT_TRUE(wglMakeCurrent(window.info.hDC, window.info.hGLRC));
         wglMakeCurrent(nullptr, nullptr);
     }).join();
+}
+
+TEST_F(MeshTest, ATextureThatFailsWhileDecodingRaisesAndTheContextIsReleased) {
+    // A PNG whose header is whole but whose image data is cut short.
+    std::vector<uint32_t> noise(64 * 64);
+    for (std::size_t i = 0; i < noise.size(); ++i) noise[i] = static_cast<uint32_t>(i * 2654435761u) | 0xFF000000u;
+    const std::string path = writeTempPng("cut.png", 64, 64, noise);
+    std::filesystem::resize_file(path, std::filesystem::file_size(path) / 2);
+    EXPECT_THROW(loadSquare("cut", "newmtl m\nmap_Kd cut.png\n", 6), Error);
+    std::thread([&] {
+        EXPECT_TRUE(wglMakeCurrent(window.info.hDC, window.info.hGLRC));
+        wglMakeCurrent(nullptr, nullptr);
+    }).join();
+    // The renderer goes on: the next load and frame work.
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(loadSquare("after", "newmtl m\nKd 1 0 0\n", 6), 0);
+    sprite.addSprite3D(6, 0, 0, 0);
+    EXPECT_GT(drawSettled().red(256, 256), 100);
 }
 
 TEST_F(MeshTest, WithoutDisplayListsTexturesAreMadeAndNothingIsCompiled) {
