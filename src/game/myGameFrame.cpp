@@ -54,6 +54,7 @@ int myGameFrame::gameLoop() {
         view.mul(spin);
 
         state.paused = sprite->beginFrame() != 0;
+        const PuzzleFrame shown = state;
         if (!state.paused) {
             const bool resting = state.step == kHistoryLength;
             const History& move = history[resting ? kHistoryLength - 1 : state.step];
@@ -84,8 +85,7 @@ int myGameFrame::gameLoop() {
             text.print(8, 8, "fps=%d tick=%d", sprite->fps(), state.tick);
             ++state.tick;
         }
-        state.cubeSize = cube.getSize();
-        frameDone(state);
+        frameDone(shown, cube.getSize());
         sprite->endFrame();
     }
     return 0;

@@ -19,15 +19,14 @@ struct History {
     int32_t dir = 0;    // quarter turns, 1 to 3
 };
 
-// The controller's state after one frame, for observers (tests). Phases: replay while
-// step < 100; rest while step = 100.
+// What one pass of the controller showed, for observers (tests): the phase is replay while
+// step < 100 and rest once step = 100; while paused the previous picture stays.
 struct PuzzleFrame {
-    int32_t tick = 0;        // frames that ran while not paused
-    uint32_t step = 0;       // next History record to play; 100 once the replay is done
+    int32_t tick = 0;        // frames that ran while not paused; the value printed
+    uint32_t step = 0;       // the History record being played
     int32_t restWait = 0;    // 20-tick periods since the replay ended
-    double spinAngle = 0.0;  // degrees, in [0, 360)
+    double spinAngle = 0.0;  // degrees, in [0, 360), already advanced for the next pass
     bool paused = false;
-    int32_t cubeSize = 0;
 };
 
 class myGameFrame : public GameFrame {
@@ -46,6 +45,7 @@ public:
     virtual int scramble(Twistblock& cube, int maxSize, Array<History>& history);
 
 protected:
-    // Called on the loop thread at the end of every pass, before the frame is handed over.
-    virtual void frameDone(const PuzzleFrame&) {}
+    // Called on the loop thread at the end of every pass, before the frame is handed over,
+    // with the state the frame was drawn from and the cube's size.
+    virtual void frameDone(const PuzzleFrame&, int /*cubeSize*/) {}
 };

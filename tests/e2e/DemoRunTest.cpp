@@ -1,0 +1,179 @@
+// The whole demo, headless on the virtual clock: what the controller shows frame by frame,
+// the pictures it presents, pausing, and every way out.
+
+#include "E2eSupport.h"
+
+#include "PngWriter.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <thread>
+
+namespace {
+
+const std::string kReferenceDir = TWISTBLOCKS_SOURCE_DIR "/tests/e2e/reference";
+
+// Collects the pictures of chosen frames, counted from the first picture of the run.
+class PictureTaker {
+public:
+    explicit PictureTaker(std::set<std::size_t> wanted) : wanted(std::move(wanted)) {
+        Harness::setPictureHook([this](const Harness::Picture& picture) {
+            if (this->wanted.count(next)) taken[next] = picture;
+            ++next;
+        });
+    }
+    std::map<std::size_t, Harness::Picture> taken;
+    std::size_t next = 0;
+
+private:
+    std::set<std::size_t> wanted;
+};
+
+// Compares with the reference picture of that name, or writes it when
+// TWISTBLOCKS_UPDATE_REFERENCES is set. A mismatch leaves the picture in the build folder.
+void expectLooksLikeReference(const Harness::Picture& picture, const std::string& name) {
+    const std::string path = kReferenceDir + "/" + name;
+    if (std::getenv("TWISTBLOCKS_UPDATE_REFERENCES")) {
+        ASSERT_EQ(writePng(path, picture.width, picture.height, picture.pixels), "");
+        return;
+    }
+    int width = 0, height = 0;
+    std::vector<uint32_t> reference;
+    ASSERT_TRUE(readPicture(path, width, height, reference)) << path;
+    ASSERT_EQ(width, picture.width);
+    ASSERT_EQ(height, picture.height);
+    const PictureDifference difference = comparePictures(picture.pixels, reference, width, height, 12.0);
+    if (difference.cellsOver > 0) writePng("actual-" + name, picture.width, picture.height, picture.pixels);
+    EXPECT_EQ(difference.cellsOver, 0) << name << ": worst cell differs by " << difference.worstCell
+                                       << "; the picture is in actual-" << name;
+}
+
+// Presses Space as a hand would: the loop stands still while the key is held, so the
+// release comes from another thread a little later. Join the hands before they go.
+void pressSpace(std::vector<std::thread>& hands) {
+    Harness::injectKey(VK_SPACE, true);
+    hands.emplace_back([] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        Harness::injectKey(VK_SPACE, false);
+    });
+}
+
+class DemoRunTest : public testing::Test {
+protected:
+    void SetUp() override { std::filesystem::current_path(TWISTBLOCKS_DATA_DIR); }
+};
+
+}  // namespace
+
+TEST_F(DemoRunTest, OneCycleOfScrambleReplayAndRest) {
+    constexpr std::size_t kReplayEnd = 100 * 20;   // the first frame at rest
+    constexpr std::size_t kNextCycle = kReplayEnd + 320;
+    ObservedGame game;
+    PictureTaker pictures({0, 30, 2100});
+    ASSERT_EQ(runObserved(game, kNextCycle + 1), 0);
+    const std::vector<PuzzleFrame> frames = game.frames();
+    const std::vector<int> fps = game.fpsValues();
+    ASSERT_GE(frames.size(), kNextCycle + 1);
+
+    // Frame k shows tick k; fps is 0 until the first 256-frame window has closed, then
+    // 256000 / (255 frames of 16 ms) = 62.
+    for (std::size_t k = 0; k <= kNextCycle; ++k) ASSERT_EQ(frames[k].tick, static_cast<int>(k));
+    EXPECT_EQ(fps[0], 0);
+    EXPECT_EQ(fps[254], 0);
+    EXPECT_EQ(fps[255], 62);
+    EXPECT_EQ(fps[1000], 62);
+
+    // Each turn takes 20 frames; the committed state is drawn from the frame after t = 0.95.
+    for (std::size_t k = 0; k < kReplayEnd; ++k) {
+        ASSERT_EQ(frames[k].step, k / 20) << "frame " << k;
+        ASSERT_EQ(frames[k].restWait, 0);
+    }
+    // At rest for 320 frames, then the next scramble.
+    for (std::size_t k = kReplayEnd; k < kNextCycle; ++k) {
+        ASSERT_EQ(frames[k].step, 100u) << "frame " << k;
+        ASSERT_EQ(frames[k].restWait, static_cast<int>((k - kReplayEnd) / 20)) << "frame " << k;
+    }
+    EXPECT_EQ(frames[kNextCycle].step, 0u);
+    EXPECT_EQ(frames[kNextCycle].restWait, 0);
+
+    // The view spins 0.1 degree a frame and stays in [0, 360).
+    EXPECT_NEAR(frames[0].spinAngle, 0.1, 1e-9);
+    for (const PuzzleFrame& f : frames) ASSERT_TRUE(f.spinAngle >= 0.0 && f.spinAngle < 360.0);
+    EXPECT_NEAR(frames[2000].spinAngle, 200.1, 1e-6);
+
+    ASSERT_EQ(pictures.taken.size(), 3u);
+    expectLooksLikeReference(pictures.taken[0], "tick-0000.png");
+    expectLooksLikeReference(pictures.taken[30], "tick-0030-mid-turn.png");
+    expectLooksLikeReference(pictures.taken[2100], "tick-2100-solved.png");
+}
+
+TEST_F(DemoRunTest, SpacePausesTheTickAndThePictureButNotTheSpin) {
+    ObservedGame game;
+    std::vector<std::thread> hands;
+    game.onFrame = [&hands](std::size_t frame, const PuzzleFrame&, Sprite&) {
+        if (frame == 10 || frame == 30) pressSpace(hands);
+    };
+    PictureTaker pictures({12, 13, 14, 15, 16, 17, 18, 19, 20});
+    ASSERT_EQ(runObserved(game, 60), 0);
+    for (std::thread& hand : hands) hand.join();
+    const std::vector<PuzzleFrame> frames = game.frames();
+    ASSERT_GE(frames.size(), 60u);
+
+    std::size_t firstPaused = 0, lastPaused = 0;
+    for (std::size_t k = 0; k < frames.size(); ++k)
+        if (frames[k].paused) {
+            if (!firstPaused) firstPaused = k;
+            lastPaused = k;
+        }
+    ASSERT_GT(firstPaused, 10u);
+    ASSERT_LE(firstPaused, 12u);  // the press counts when released, at the next frame start
+    ASSERT_GE(lastPaused, 30u);
+    ASSERT_LE(lastPaused, 32u);
+    for (std::size_t k = firstPaused; k <= lastPaused; ++k) {
+        ASSERT_TRUE(frames[k].paused) << "frame " << k;
+        ASSERT_EQ(frames[k].tick, frames[firstPaused - 1].tick + 1) << "frame " << k;
+        ASSERT_NEAR(frames[k].spinAngle, frames[k - 1].spinAngle + 0.1, 1e-9) << "frame " << k;
+    }
+    // Afterwards the tick carries on from where it stood, and the view from its new angle.
+    EXPECT_EQ(frames[lastPaused + 1].tick, frames[firstPaused].tick);
+    EXPECT_FALSE(frames[lastPaused + 1].paused);
+    // The paused pictures do not change.
+    for (std::size_t k = 13; k <= 20; ++k)
+        EXPECT_EQ(pictures.taken[k].pixels, pictures.taken[12].pixels) << "frame " << k;
+}
+
+TEST_F(DemoRunTest, ClosingDuringLoadingEndsNormally) {
+    ObservedGame game;
+    game.beforeLoading = [&game] { PostMessageW(game.getGameInfo().hWnd, WM_CLOSE, 0, 0); };
+    EXPECT_EQ(runObserved(game, 0), 0);
+    EXPECT_TRUE(game.frames().empty());
+}
+
+TEST_F(DemoRunTest, ClosingWhileSpaceIsHeldEndsNormally) {
+    ObservedGame game;
+    game.onFrame = [&game](std::size_t frame, const PuzzleFrame&, Sprite&) {
+        if (frame == 5) Harness::injectKey(VK_SPACE, true);  // and never released
+        if (frame == 5) PostMessageW(game.getGameInfo().hWnd, WM_CLOSE, 0, 0);
+    };
+    EXPECT_EQ(runObserved(game, 0), 0);
+    EXPECT_LE(game.frames().size(), 7u);
+}
+
+TEST_F(DemoRunTest, ClosingWhilePausedEndsNormally) {
+    ObservedGame game;
+    std::vector<std::thread> hands;
+    game.onFrame = [&game, &hands](std::size_t frame, const PuzzleFrame& shown, Sprite&) {
+        if (frame == 3) pressSpace(hands);
+        if (shown.paused) PostMessageW(game.getGameInfo().hWnd, WM_CLOSE, 0, 0);
+    };
+    EXPECT_EQ(runObserved(game, 200), 0);
+    for (std::thread& hand : hands) hand.join();
+    const std::vector<PuzzleFrame> frames = game.frames();
+    ASSERT_FALSE(frames.empty());
+    EXPECT_TRUE(frames.back().paused);
+    EXPECT_LT(frames.size(), 200u);
+}
