@@ -93,6 +93,10 @@ TEST(SpriteInitTest, AContextHeldByAnotherThreadFailsInitAndLeavesTheRendererDra
         changed.wait(lock, [&] { return held; });
     }
     EXPECT_EQ(initError([&] { sprite.init(4, 4, 4, 4, &window.info); }), "Failed wglMakeCurrent");
+    // A loader that cannot take the context says so instead of losing its texture.
+    const std::string image = writeTempPng("held.png", 2, 2, std::vector<uint32_t>(4, rgb(1, 1, 1)));
+    EXPECT_EQ(initError([&] { sprite.loadPattern(image, 0); }), "Failed wglMakeCurrent");
+    EXPECT_EQ(sprite.pcg2D[0].texture, 0u);
     {
         std::lock_guard lock(step);
         release = true;
