@@ -8,6 +8,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <stdexcept>
 
@@ -15,13 +16,23 @@ namespace {
 
 const char16_t kClassName[] = u"RenderTestWindow";
 
-std::string tempFolder() {
-    static const std::string folder = [] {
+// A fresh folder for this process's files, removed when the process ends.
+struct TempFolder {
+    TempFolder() {
         char pattern[] = "/tmp/render-test-XXXXXX";
         if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
-        return std::string(pattern);
-    }();
-    return folder;
+        path = pattern;
+    }
+    ~TempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path, ignored);
+    }
+    std::string path;
+};
+
+std::string tempFolder() {
+    static const TempFolder folder;
+    return folder.path;
 }
 
 // Writes an RGBA PNG; opaque forces every alpha to 255 (pictures to look at).
