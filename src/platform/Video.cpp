@@ -41,6 +41,7 @@ struct Context {
     std::shared_ptr<Surface> created;  // the surface it was created on
     std::shared_ptr<Surface> drawing;  // the surface it is current on
     DWORD thread = 0;                  // 0: current on no thread
+    bool swapIntervalSet = false;
 };
 
 std::unordered_map<HGLRC, Context>& contexts() {
@@ -488,6 +489,12 @@ BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC hglrc) {
         c.thread = 0;
         c.drawing.reset();
         return FALSE;
+    }
+    if (!c.swapIntervalSet) {
+        // Swaps do not wait for the display's refresh: the program paces its frames itself
+        // with Sleep, and a swap that waits as well would halve the frame rate.
+        SDL_GL_SetSwapInterval(0);
+        c.swapIntervalSet = true;
     }
     c.thread = me;
     c.drawing = w->surface;
