@@ -11,13 +11,20 @@
 // - Handles are distinct opaque pointer types (as with STRICT).
 //
 // Implemented: window classes (global, names compared case-insensitively), top-level windows
-// (SDL windows at the client size; frame model: 4-pixel borders and a 19-pixel caption for
-// WS_CAPTION/WS_THICKFRAME windows) and virtual child windows, one message queue per thread,
-// sent/posted/input/paint/timer/quit messages, cross-thread SendMessageW, painting, window
-// text, DC and pixel format (one format: RGBA 8888, 24-bit depth, 8-bit stencil, double
-// buffered), WGL contexts (GL compatibility profile), threads, events, waits, critical
-// sections. Anything declared here and not implemented writes "platform: NAME is not
+// (frame model: 4-pixel borders and a 19-pixel caption for WS_CAPTION/WS_THICKFRAME windows;
+// an SDL window at the client size once the pixel format is set) and virtual child windows
+// (all client area), one message queue per thread, sent/posted/input/paint/timer/quit
+// messages, cross-thread SendMessageW, painting, window text, DC and pixel format (one
+// format: RGBA 8888, 24-bit depth, 8-bit stencil, double buffered), WGL contexts (GL
+// compatibility profile; swaps do not wait for the display refresh), threads, events, waits,
+// critical sections. Anything declared here and not implemented writes "platform: NAME is not
 // implemented" to standard error and aborts.
+//
+// Retrieval order of GetMessageW/PeekMessageW: messages sent from other threads run inside the
+// call and are never returned; then posted messages, then input (keys, mouse, the close
+// button), then WM_QUIT once those queues are empty, then WM_PAINT, then WM_TIMER. Creation
+// sends WM_NCCREATE, WM_CREATE and, for a visible window, WM_SIZE and WM_MOVE (no other
+// messages); showing a hidden window the first time sends WM_SIZE and WM_MOVE.
 //
 // Waiting for a thread while still serving messages sent to this thread:
 //     while (MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, QS_SENDMESSAGE)
