@@ -1,7 +1,7 @@
 // The renderer's heaviest frame of the demo: 152 blocks of the installation's block model
 // (the surface of a 6 x 6 x 6 cube) plus the status line, at 512 x 512 on the headless
 // software GL. Measures the frame's placements and drawFrame, alone (the commands handed
-// to GL) and with glFinish (GL has drawn them).
+// to GL) and with glFinish (GL has drawn them), and an empty frame for comparison.
 
 #include "render/RenderContext.h"
 #include "render/SPformat.h"
@@ -116,6 +116,18 @@ void BM_drawFrameFinished(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_drawFrameFinished)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// The fixed cost of a frame: clears, the screen copy and the background quad, no sprites.
+void BM_drawFrameEmpty(benchmark::State& state) {
+    Scene& s = scene();
+    s.sprite.clearSprites();
+    RenderContext gl(s.info);
+    for (auto _ : state) {
+        s.sprite.drawFrame(512, 512);
+        glFinish();
+    }
+}
+BENCHMARK(BM_drawFrameEmpty)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 }  // namespace
 
