@@ -52,12 +52,22 @@ void expectLooksLikeReference(const Harness::Picture& picture, const std::string
                                        << "; the picture is in actual-" << name;
 }
 
-// Presses Space as a hand would: the loop stands still while the key is held, so the
-// release comes from another thread a little later. Join the hands before they go.
-void pressSpace(std::vector<std::thread>& hands) {
+// Presses Space as a hand would: down now, up once the loop has stood still for a second
+// (it waits for the release at its next frame start; no frame takes that long, even under
+// a sanitizer), from another thread, since the loop thread is the one waiting. Join the
+// hands before they go.
+void pressSpace(ObservedGame& game, std::vector<std::thread>& hands) {
     Harness::injectKey(VK_SPACE, true);
-    hands.emplace_back([] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    const std::size_t pressedAt = game.frames().size();
+    hands.emplace_back([&game, pressedAt] {
+        std::size_t seen = pressedAt;
+        int stillFor = 0;
+        for (int waited = 0; waited < 20000 && stillFor < 1000; waited += 10) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            const std::size_t now = game.frames().size();
+            stillFor = now == seen ? stillFor + 10 : 0;
+            seen = now;
+        }
         Harness::injectKey(VK_SPACE, false);
     });
 }
@@ -114,8 +124,8 @@ TEST_F(DemoRunTest, OneCycleOfScrambleReplayAndRest) {
 TEST_F(DemoRunTest, SpacePausesTheTickAndThePictureButNotTheSpin) {
     ObservedGame game;
     std::vector<std::thread> hands;
-    game.onFrame = [&hands](std::size_t frame, const PuzzleFrame&, Sprite&) {
-        if (frame == 10 || frame == 30) pressSpace(hands);
+    game.onFrame = [&game, &hands](std::size_t frame, const PuzzleFrame&, Sprite&) {
+        if (frame == 10 || frame == 30) pressSpace(game, hands);
     };
     PictureTaker pictures({12, 13, 14, 15, 16, 17, 18, 19, 20});
     ASSERT_EQ(runObserved(game, 60), 0);
@@ -167,7 +177,7 @@ TEST_F(DemoRunTest, ClosingWhilePausedEndsNormally) {
     ObservedGame game;
     std::vector<std::thread> hands;
     game.onFrame = [&game, &hands](std::size_t frame, const PuzzleFrame& shown, Sprite&) {
-        if (frame == 3) pressSpace(hands);
+        if (frame == 3) pressSpace(game, hands);
         if (shown.paused) PostMessageW(game.getGameInfo().hWnd, WM_CLOSE, 0, 0);
     };
     EXPECT_EQ(runObserved(game, 200), 0);
