@@ -1,22 +1,21 @@
 #!/usr/bin/env python3
-"""Writes the demo's block model: data/3d_obj/block.obj, block.mtl and its textures.
+"""Writes the demo's block model: data/3d_obj/block.obj, block.mtl and its texture.
 
 One block spanning -1 to +1 on each axis: a near-black body with bevelled edges (smooth
 normals, so the bevels catch the light like rounded plastic) and six square stickers, one
 colour per face direction in the classic scheme: +Y white, -Y yellow, +X red, -X orange,
 +Z green, -Z blue. Each sticker fills the flat middle of its face, which the body leaves
-open, so no pixel is drawn twice: the demo draws 152 of these a frame on software GL.
-The stickers share a PNG texture (a soft, slightly grainy surface that darkens toward the
-rim); the body has a JPEG grain. Triangles only, every corner written a/b/c, normals
-everywhere, 44 triangles.
+open, so no pixel is drawn twice. The demo draws 152 of these a frame on software GL, where
+every material costs a change of GL state per block: so there are two materials, the plain
+body and the stickers, whose colours come from one PNG (a swatch per colour, each a soft,
+slightly grainy surface that darkens toward the rim) modulated by the light.
+Triangles only, every corner written a/b/c, normals everywhere, 44 triangles.
 
 usage: tools/make_block_model.py [OUTDIR]   (default: data/3d_obj beside this script)
-Needs cjpeg (Debian: libjpeg-turbo-progs) for the JPEG texture.
 """
 import math
 import os
 import random
-import subprocess
 import sys
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
@@ -25,6 +24,7 @@ import pngwrite  # noqa: E402
 BODY = 1.0        # half size of the body
 BEVEL = 0.16      # width of the bevel band on each face
 STICKER = BODY - BEVEL  # half size of a sticker: the flat middle of a face
+SWATCH = 64       # pixels a side of one colour's swatch in stickers.png (4 x 2 swatches)
 
 # face direction (axis, sign) -> material
 FACES = [
@@ -133,21 +133,31 @@ def build_body(model):
                 model.triangle("body", [quad[0], quad[3], quad[2]], tuple(outward))
 
 
+def swatch_uv(index, u, v):
+    """Texture coordinate of (u, v) in -1..1 on the sticker, in swatch `index` of the atlas,
+    kept half a texel inside the swatch so that no neighbour's colour is sampled."""
+    inset = 0.5 / SWATCH
+    col, row = index % 4, index // 4
+    s = (col + inset + (1 - 2 * inset) * (0.5 + 0.5 * u)) / 4
+    t = (row + inset + (1 - 2 * inset) * (0.5 + 0.5 * v)) / 2
+    # vt holds v upward; the atlas's first row of swatches is at the top of the image
+    return (s, 1 - t)
+
+
 def build_stickers(model):
-    for (axis, sign), name, _ in FACES:
+    for index, ((axis, sign), _, _) in enumerate(FACES):
         u_axis, v_axis = face_axes(axis, sign)
         outward = tuple(float(sign) if i == axis else 0.0 for i in range(3))
         ni = model.normal(outward)
 
         def corner(u, v):
-            vi = model.vertex(point(axis, sign, u_axis, v_axis, u, v, BODY))
-            ti = model.texcoord((0.5 + 0.5 * u / STICKER, 0.5 + 0.5 * v / STICKER))
+            vi = model.vertex(point(axis, sign, u_axis, v_axis, u * STICKER, v * STICKER, BODY))
+            ti = model.texcoord(swatch_uv(index, u, v))
             return (vi, ti, ni)
 
-        a, b, c, d = (corner(u, v) for u, v in ((-STICKER, -STICKER), (STICKER, -STICKER),
-                                               (STICKER, STICKER), (-STICKER, STICKER)))
-        model.triangle(name, [a, b, c], outward)
-        model.triangle(name, [a, c, d], outward)
+        a, b, c, d = (corner(u, v) for u, v in ((-1, -1), (1, -1), (1, 1), (-1, 1)))
+        model.triangle("stickers", [a, b, c], outward)
+        model.triangle("stickers", [a, c, d], outward)
 
 
 def write_obj(model, out):
@@ -160,54 +170,44 @@ def write_obj(model, out):
             f.write("vt %.6f %.6f\n" % uv)
         for n in model.vn:
             f.write("vn %.6f %.6f %.6f\n" % n)
-        for material in ["body"] + [name for _, name, _ in FACES]:
+        for material in ["body", "stickers"]:
             f.write("g %s\nusemtl %s\n" % (material, material))
             for tri in model.faces[material]:
-                f.write("f " + " ".join("%d/%d/%d" % c for c in tri) + "\n")
+                if material == "body":  # untextured: a//c
+                    f.write("f " + " ".join("%d//%d" % (c[0], c[2]) for c in tri) + "\n")
+                else:
+                    f.write("f " + " ".join("%d/%d/%d" % c for c in tri) + "\n")
 
 
 def write_mtl(out):
     with open(os.path.join(out, "block.mtl"), "w", newline="\n") as f:
         f.write("# materials of block.obj (tools/make_block_model.py)\n")
         f.write("newmtl body\nKa 0.020000 0.020000 0.020000\nKd 0.060000 0.060000 0.065000\n"
-                "Ks 0.350000 0.350000 0.350000\nNs 40\nd 1.0\nillum 2\nmap_Kd body.jpg\n\n")
-        for _, name, (r, g, b) in FACES:
-            f.write("newmtl %s\n" % name)
-            f.write("Ka %.6f %.6f %.6f\n" % (r * 0.25, g * 0.25, b * 0.25))
-            f.write("Kd %.6f %.6f %.6f\n" % (r, g, b))
-            f.write("Ks 0.250000 0.250000 0.250000\nNs 24\nd 1.0\nillum 2\nmap_Kd sticker.png\n\n")
+                "Ks 0.350000 0.350000 0.350000\nNs 40\nd 1.0\nillum 2\n\n")
+        f.write("newmtl stickers\nKa 0.250000 0.250000 0.250000\nKd 1.000000 1.000000 1.000000\n"
+                "Ks 0.250000 0.250000 0.250000\nNs 24\nd 1.0\nillum 2\nmap_Kd stickers.png\n")
 
 
-def write_sticker_png(out, size=64):
+def write_stickers_png(out):
+    """The six colours, a swatch each, 4 across and 2 down; the last two swatches unused."""
     rng = random.Random(7)
-    rows = []
-    for y in range(size):
-        row = []
-        for x in range(size):
-            # distance to the rim of the unit square, 0 at the edge, 1 in the middle
-            u = (x + 0.5) / size * 2 - 1
-            v = (y + 0.5) / size * 2 - 1
-            rim = 1 - max(abs(u), abs(v))
-            shade = 0.80 + 0.20 * min(1.0, rim / 0.12)   # darker toward the rim
-            shade *= 1.0 - 0.05 * rng.random()             # fine grain
-            shade += 0.04 * (1 - (u * u + v * v) / 2)       # a soft sheen in the middle
-            c = max(0, min(255, int(round(255 * min(1.0, shade)))))
-            row.append((c, c, c, 255))
-        rows.append(row)
-    pngwrite.write_rgba(os.path.join(out, "sticker.png"), size, size, rows)
-
-
-def write_body_jpg(out, size=64):
-    rng = random.Random(11)
-    ppm = os.path.join(out, "body.ppm")
-    with open(ppm, "wb") as f:
-        f.write(b"P6\n%d %d\n255\n" % (size, size))
-        for _ in range(size * size):
-            c = 200 + rng.randint(0, 55)
-            f.write(bytes((c, c, c)))
-    with open(os.path.join(out, "body.jpg"), "wb") as jpg:
-        subprocess.run(["cjpeg", "-quality", "85", ppm], stdout=jpg, check=True)
-    os.remove(ppm)
+    width, height = 4 * SWATCH, 2 * SWATCH
+    rows = [[(0, 0, 0, 255)] * width for _ in range(height)]
+    for index, (_, _, colour) in enumerate(FACES):
+        col, row = index % 4, index // 4
+        for y in range(SWATCH):
+            for x in range(SWATCH):
+                # distance to the rim of the swatch, 0 at the edge, 1 in the middle
+                u = (x + 0.5) / SWATCH * 2 - 1
+                v = (y + 0.5) / SWATCH * 2 - 1
+                rim = 1 - max(abs(u), abs(v))
+                shade = 0.80 + 0.20 * min(1.0, rim / 0.12)   # darker toward the rim
+                shade *= 1.0 - 0.05 * rng.random()             # fine grain
+                shade += 0.04 * (1 - (u * u + v * v) / 2)       # a soft sheen in the middle
+                shade = min(1.0, shade)
+                rows[row * SWATCH + y][col * SWATCH + x] = tuple(
+                    max(0, min(255, int(round(255 * c * shade)))) for c in colour) + (255,)
+    pngwrite.write_rgba(os.path.join(out, "stickers.png"), width, height, rows)
 
 
 def main():
@@ -219,8 +219,7 @@ def main():
     build_stickers(model)
     write_obj(model, out)
     write_mtl(out)
-    write_sticker_png(out)
-    write_body_jpg(out)
+    write_stickers_png(out)
     count = sum(len(t) for t in model.faces.values())
     print("wrote %s: %d positions, %d triangles" % (out, len(model.v), count))
 

@@ -9,6 +9,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <algorithm>
 #include <map>
 #include <string>
 
@@ -19,6 +20,14 @@ struct DataDir {
     ~DataDir() { std::filesystem::current_path(saved); }
     std::filesystem::path saved;
 };
+
+// The largest difference of the red, green or blue bytes of two pixels.
+int channelDistance(uint32_t a, uint32_t b) {
+    int largest = 0;
+    for (int shift = 0; shift < 24; shift += 8)
+        largest = std::max(largest, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+    return largest;
+}
 
 }  // namespace
 
@@ -31,38 +40,54 @@ TEST(BlockModelTest, BlockLoadsCompleteWithOneStickerColourPerFaceDirection) {
     const std::string output = testing::internal::GetCapturedStdout();
     EXPECT_EQ(output.find("not found"), std::string::npos) << output;
     const Object3D& mesh = *loader.mesh;
+    ASSERT_EQ(mesh.materialIndex.size(), 2u);
+    const int body = mesh.materialIndex.at("body"), stickers = mesh.materialIndex.at("stickers");
+    EXPECT_TRUE(mesh.materials[body].textureFile.empty());
+    Image texture;
+    ASSERT_EQ(texture.open(mesh.materials[stickers].textureFile, "r"), 0) << mesh.materials[stickers].textureFile;
+    const int width = texture.getWidth(), height = texture.getHeight();
+    const Array<uint32_t> pixels = texture.readPixels(height);
 
-    // direction of each sticker: axis and sign
-    const std::map<std::string, std::pair<int, double>> stickers = {
-        {"red", {0, 1}}, {"orange", {0, -1}}, {"white", {1, 1}}, {"yellow", {1, -1}}, {"green", {2, 1}}, {"blue", {2, -1}}};
-    ASSERT_EQ(mesh.materialIndex.size(), 7u);
     int triangles = 0;
-    for (const auto& [name, i] : mesh.materialIndex) {
-        SCOPED_TRACE(name);
-        const Material& material = mesh.materials[i];
-        EXPECT_FALSE(material.textureFile.empty());
-        Image texture;
-        EXPECT_EQ(texture.open(material.textureFile, "r"), 0) << material.textureFile;
-        triangles += mesh.faceCounts[i];
-        ASSERT_GT(mesh.faceCounts[i], 0);
-        for (int j = 0; j < mesh.faceCounts[i]; ++j) {
-            const face3D& p = mesh.vertexFaces[i][j];
-            const face3D& n = mesh.normalFaces[i][j];
-            const face3D& t = mesh.texCoordFaces[i][j];
-            for (int k : {p.a, p.b, p.c, n.a, n.b, n.c, t.a, t.b, t.c}) EXPECT_GE(k, 0);
-            for (int k : {p.a, p.b, p.c}) {
-                const vec3D& v = mesh.vertices[k];
-                for (double c : {v.x, v.y, v.z}) EXPECT_LE(std::abs(c), 1.0 + 1e-9);
-                const auto sticker = stickers.find(name);
-                if (sticker == stickers.end()) continue;
-                const double coordinate[3] = {v.x, v.y, v.z};
-                EXPECT_DOUBLE_EQ(coordinate[sticker->second.first], sticker->second.second);
-            }
+    for (int m : {body, stickers}) {
+        triangles += mesh.faceCounts[m];
+        for (int j = 0; j < mesh.faceCounts[m]; ++j) {
+            const face3D& p = mesh.vertexFaces[m][j];
+            const face3D& n = mesh.normalFaces[m][j];
+            for (int k : {p.a, p.b, p.c, n.a, n.b, n.c}) EXPECT_GE(k, 0);
+            for (int k : {p.a, p.b, p.c})
+                for (double c : {mesh.vertices[k].x, mesh.vertices[k].y, mesh.vertices[k].z})
+                    EXPECT_LE(std::abs(c), 1.0 + 1e-9);
         }
     }
-    // Six two-triangle stickers at least, and lean enough for 152 blocks a frame on
-    // software GL.
-    EXPECT_GE(triangles, 12);
+    // Every sticker triangle lies on one face of the box and shows one swatch of the texture;
+    // the face directions (axis and sign) must get six different colours, one each.
+    std::map<std::pair<int, int>, uint32_t> colourOf;
+    for (int j = 0; j < mesh.faceCounts[stickers]; ++j) {
+        const face3D& p = mesh.vertexFaces[stickers][j];
+        const face3D& t = mesh.texCoordFaces[stickers][j];
+        std::pair<int, int> direction{-1, 0};
+        for (int axis = 0; axis < 3; ++axis) {
+            auto coordinate = [&](int k) {
+                const vec3D& v = mesh.vertices[k];
+                return axis == 0 ? v.x : axis == 1 ? v.y : v.z;
+            };
+            if (std::abs(coordinate(p.a)) == 1.0 && coordinate(p.a) == coordinate(p.b) && coordinate(p.b) == coordinate(p.c))
+                direction = {axis, coordinate(p.a) > 0 ? 1 : -1};
+        }
+        ASSERT_GE(direction.first, 0) << "sticker triangle " << j << " is not on a face";
+        const double u = (mesh.texCoords[t.a].x + mesh.texCoords[t.b].x + mesh.texCoords[t.c].x) / 3;
+        const double v = (mesh.texCoords[t.a].y + mesh.texCoords[t.b].y + mesh.texCoords[t.c].y) / 3;
+        const uint32_t colour = pixels[static_cast<int>(v * height) * width + static_cast<int>(u * width)];
+        const auto [known, added] = colourOf.emplace(direction, colour);
+        // The swatches have a grain: the same colour is near, not equal.
+        EXPECT_TRUE(added || channelDistance(known->second, colour) <= 40) << "two colours on one face";
+    }
+    ASSERT_EQ(colourOf.size(), 6u);
+    for (auto a = colourOf.begin(); a != colourOf.end(); ++a)
+        for (auto b = std::next(a); b != colourOf.end(); ++b)
+            EXPECT_GT(channelDistance(a->second, b->second), 60) << "two faces of one colour";
+    // Lean enough for 152 blocks a frame on software GL.
     EXPECT_LE(triangles, 300);
 }
 

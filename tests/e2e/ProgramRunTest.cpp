@@ -83,7 +83,7 @@ TEST(ProgramRunTest, AMissingFontLeavesTheDemoRunningWithoutText) {
 
 TEST(ProgramRunTest, AMissingTextureNamesTheModel) {
     DataCopy data("no-texture");
-    fs::remove(data.root / "3d_obj" / "sticker.png");
+    fs::remove(data.root / "3d_obj" / "stickers.png");
     const CaptureRun run = runCapture(data.root, "--frames 5");
     EXPECT_EQ(run.exitCode, 0) << run.output;
     EXPECT_NE(run.output.find("can not load texture png (3d_obj/block.obj)\n"), std::string::npos) << run.output;
