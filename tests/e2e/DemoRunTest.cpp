@@ -34,7 +34,7 @@ private:
 };
 
 // Compares with the reference picture of that name, or writes it when
-// TWISTBLOCKS_UPDATE_REFERENCES is set. A mismatch leaves the picture in the build folder.
+// TWISTBLOCKS_UPDATE_REFERENCES is set. A mismatch leaves the picture in the temp folder.
 void expectLooksLikeReference(const Harness::Picture& picture, const std::string& name) {
     const std::string path = kReferenceDir + "/" + name;
     if (std::getenv("TWISTBLOCKS_UPDATE_REFERENCES")) {
@@ -47,9 +47,10 @@ void expectLooksLikeReference(const Harness::Picture& picture, const std::string
     ASSERT_EQ(width, picture.width);
     ASSERT_EQ(height, picture.height);
     const PictureDifference difference = comparePictures(picture.pixels, reference, width, height, 12.0);
-    if (difference.cellsOver > 0) writePng("actual-" + name, picture.width, picture.height, picture.pixels);
+    const std::string actual = (std::filesystem::temp_directory_path() / ("twistblocks-actual-" + name)).string();
+    if (difference.cellsOver > 0) writePng(actual, picture.width, picture.height, picture.pixels);
     EXPECT_EQ(difference.cellsOver, 0) << name << ": worst cell differs by " << difference.worstCell
-                                       << "; the picture is in actual-" << name;
+                                       << "; the picture is in " << actual;
 }
 
 // Presses Space as a hand would: down now, up once the loop has stood still for a second
