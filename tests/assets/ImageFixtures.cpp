@@ -9,7 +9,7 @@
 #include <jpeglib.h>
 #include <png.h>
 
-void writePng(const std::filesystem::path& path, const PngSpec& spec) {
+void writePng(const std::filesystem::path& path, const PngLayout& layout) {
     std::FILE* file = std::fopen(path.c_str(), "wb");
     if (!file) throw std::runtime_error("cannot write " + path.string());
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -20,24 +20,24 @@ void writePng(const std::filesystem::path& path, const PngSpec& spec) {
         throw std::runtime_error("libpng could not write " + path.string());
     }
     png_init_io(png, file);
-    png_set_IHDR(png, info, spec.width, spec.height, spec.bitDepth, spec.colorType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(png, info, layout.width, layout.height, layout.bitDepth, layout.colorType,
+                 layout.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    if (!spec.palette.empty())
-        png_set_PLTE(png, info, reinterpret_cast<const png_color*>(spec.palette.data()),
-                     static_cast<int>(spec.palette.size() / 3));
-    if (!spec.alphas.empty())
-        png_set_tRNS(png, info, spec.alphas.data(), static_cast<int>(spec.alphas.size()), nullptr);
-    if (spec.significantBits) {
+    if (!layout.palette.empty())
+        png_set_PLTE(png, info, reinterpret_cast<const png_color*>(layout.palette.data()),
+                     static_cast<int>(layout.palette.size() / 3));
+    if (!layout.alphas.empty())
+        png_set_tRNS(png, info, layout.alphas.data(), static_cast<int>(layout.alphas.size()), nullptr);
+    if (layout.significantBits) {
         png_color_8 bits{};
-        bits.red = bits.green = bits.blue = bits.gray = bits.alpha = static_cast<png_byte>(spec.significantBits);
+        bits.red = bits.green = bits.blue = bits.gray = bits.alpha = static_cast<png_byte>(layout.significantBits);
         png_set_sBIT(png, info, &bits);
     }
     png_write_info(png, info);
-    const std::size_t stride = spec.samples.size() / spec.height;
-    std::vector<png_bytep> rows(spec.height);
-    for (uint32_t y = 0; y < spec.height; ++y)
-        rows[y] = const_cast<png_bytep>(spec.samples.data()) + stride * y;
+    const std::size_t stride = layout.samples.size() / layout.height;
+    std::vector<png_bytep> rows(layout.height);
+    for (uint32_t y = 0; y < layout.height; ++y)
+        rows[y] = const_cast<png_bytep>(layout.samples.data()) + stride * y;
     png_write_image(png, rows.data());
     png_write_end(png, info);
     png_destroy_write_struct(&png, &info);

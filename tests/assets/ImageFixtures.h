@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-struct PngSpec {
+struct PngLayout {
     uint32_t width = 2;
     uint32_t height = 2;
     int colorType = 2;  // PNG_COLOR_TYPE_*
@@ -19,7 +19,7 @@ struct PngSpec {
     int significantBits = 0;       // sBIT for every channel when not 0
 };
 
-void writePng(const std::filesystem::path& path, const PngSpec& spec);
+void writePng(const std::filesystem::path& path, const PngLayout& layout);
 
 // components 1 (grey), 3 (RGB), 4 (CMYK, written as Adobe does: inverted inks), or any
 // other count in no named colour space.

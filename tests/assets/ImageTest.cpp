@@ -13,22 +13,22 @@ namespace {
 
 uint32_t rgba(uint32_t r, uint32_t g, uint32_t b, uint32_t a) { return r | g << 8 | b << 16 | a << 24; }
 
-PngSpec rgbPng() {
-    PngSpec spec;
-    spec.colorType = 2;
-    spec.samples = {255, 0, 0, 0, 255, 0, 0, 0, 255, 10, 20, 30};
-    return spec;
+PngLayout rgbPng() {
+    PngLayout layout;
+    layout.colorType = 2;
+    layout.samples = {255, 0, 0, 0, 255, 0, 0, 0, 255, 10, 20, 30};
+    return layout;
 }
 
 // A picture with different values everywhere, so that misplaced rows or passes show.
-PngSpec patternPng(uint32_t width, uint32_t height, int colorType, int channels, bool interlaced) {
-    PngSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.colorType = colorType;
-    spec.interlaced = interlaced;
-    for (uint32_t i = 0; i < width * height * channels; ++i) spec.samples.push_back(static_cast<uint8_t>(i * 37 + 11));
-    return spec;
+PngLayout patternPng(uint32_t width, uint32_t height, int colorType, int channels, bool interlaced) {
+    PngLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.colorType = colorType;
+    layout.interlaced = interlaced;
+    for (uint32_t i = 0; i < width * height * channels; ++i) layout.samples.push_back(static_cast<uint8_t>(i * 37 + 11));
+    return layout;
 }
 
 uint32_t crc32Of(const uint8_t* data, std::size_t size) {
@@ -68,8 +68,8 @@ std::vector<uint8_t> jpegDeclaringHeight(const std::vector<uint8_t>& jpeg, uint1
 
 class ImageTest : public testing::Test {
 protected:
-    std::string png(const std::string& name, const PngSpec& spec) {
-        writePng(dir / name, spec);
+    std::string png(const std::string& name, const PngLayout& layout) {
+        writePng(dir / name, layout);
         return (dir / name).string();
     }
     std::string jpeg(const std::string& name, uint32_t w, uint32_t h, int components, const std::vector<uint8_t>& s) {
@@ -142,19 +142,19 @@ TEST_F(ImageTest, RgbAndRgbaPixelsInMemoryOrder) {
     EXPECT_EQ(pixels[1], rgba(0, 255, 0, 255));
     EXPECT_EQ(pixels[3], rgba(10, 20, 30, 255));
 
-    PngSpec spec;
-    spec.width = 1;
-    spec.height = 1;
-    spec.colorType = 6;
-    spec.samples = {1, 2, 3, 128};
-    EXPECT_EQ(decode(png("rgba.png", spec), &bpp), std::vector<uint32_t>{rgba(1, 2, 3, 128)});
+    PngLayout layout;
+    layout.width = 1;
+    layout.height = 1;
+    layout.colorType = 6;
+    layout.samples = {1, 2, 3, 128};
+    EXPECT_EQ(decode(png("rgba.png", layout), &bpp), std::vector<uint32_t>{rgba(1, 2, 3, 128)});
     EXPECT_EQ(bpp, 32);
 }
 
 TEST_F(ImageTest, EveryColourLayoutBecomesRgba) {
     struct Case {
         const char* name;
-        PngSpec spec;
+        PngLayout layout;
         int32_t headerBits;
         std::vector<uint32_t> pixels;
     };
@@ -179,7 +179,7 @@ TEST_F(ImageTest, EveryColourLayoutBecomesRgba) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         int32_t bpp = 0;
-        EXPECT_EQ(decode(png(std::string(c.name) + ".png", c.spec), &bpp), c.pixels);
+        EXPECT_EQ(decode(png(std::string(c.name) + ".png", c.layout), &bpp), c.pixels);
         EXPECT_EQ(bpp, c.headerBits);
     }
 }
