@@ -59,23 +59,20 @@ int GameFrame::gameLoop() { return 0; }
 int GameFrame::onDestroy() { return 0; }
 
 int GameFrame::threadMain() {
-    const char* failure = nullptr;
-    std::string message;
+    std::string failure;
     try {
         gameLoop();
+        return 0;
     } catch (const std::exception& e) {
-        message = e.what();
-        failure = message.c_str();
+        failure = e.what();
     } catch (...) {
         failure = "unknown failure";
     }
-    if (failure != nullptr) {
-        std::printf("GameLoopError: %s\n", failure);
-        std::fflush(stdout);
-        // Tell WM_DESTROY not to wait for this thread: it is the one asking.
-        loopClosedWindow.store(true, std::memory_order_release);
-        SendMessageW(gameInfo.hWnd, WM_CLOSE, 0, 0);
-    }
+    std::printf("GameLoopError: %s\n", failure.c_str());
+    std::fflush(stdout);
+    // Tell WM_DESTROY not to wait for this thread: it is the one asking.
+    loopClosedWindow.store(true, std::memory_order_release);
+    SendMessageW(gameInfo.hWnd, WM_CLOSE, 0, 0);
     return 0;
 }
 

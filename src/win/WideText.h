@@ -22,8 +22,3 @@ public:
 private:
     std::u16string text;
 };
-
-// A handle's value for trace lines: the full width of the handle, as hex digits.
-inline unsigned long long traceHandle(const void* handle) {
-    return static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(handle));
-}

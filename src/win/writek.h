@@ -3,6 +3,7 @@
 // printf-style lines that are discarded, unless the build sets TWISTBLOCKS_TRACE (then
 // they go to standard error) or a sink is installed (tests read them that way).
 
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -11,6 +12,11 @@ void writek(const char* format, ...)
     __attribute__((format(printf, 1, 2)))
 #endif
     ;
+
+// A handle's value for trace lines ("%08llx"): the handle's full width, not 32 bits of it.
+inline unsigned long long traceHandle(const void* handle) {
+    return static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(handle));
+}
 
 // Receives every formatted trace line until replaced; an empty sink discards them again.
 using WritekSink = std::function<void(const std::string& line)>;
