@@ -60,9 +60,11 @@ int myGameFrame::gameLoop() {
             const History& move = history[resting ? kHistoryLength - 1 : state.step];
             const double t = resting ? 0.0 : (state.tick % kFramesPerTurn) / static_cast<double>(kFramesPerTurn);
             Array<Anim> poses = cube.getAnim(move.axis, move.layer, move.dir, kPitch, t);
+            const double viewAngle = view.getAngle();
+            const vec3D viewAxis = view.getAxis();
             for (Anim& pose : poses) {
+                pose.pos.rotate(viewAngle, viewAxis);
                 Quaternion q = view;
-                pose.pos.rotate(q.getAngle(), q.getAxis());
                 q.mul(pose.rot);
                 const vec3D axis = q.getAxis();
                 const double degrees = q.getAngle() * 360.0 / (2.0 * std::numbers::pi);
