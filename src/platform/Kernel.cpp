@@ -52,6 +52,29 @@ bool tryAcquire(KernelObject& o) {
     return true;
 }
 
+bool objectsOf(LayerState& s, DWORD count, const HANDLE* handles, std::vector<std::shared_ptr<KernelObject>>& objects) {
+    for (DWORD i = 0; i < count; ++i) {
+        auto o = objectOf(s, handles[i]);
+        if (!o) {
+            setError(ERROR_INVALID_HANDLE);
+            return false;
+        }
+        objects.push_back(std::move(o));
+    }
+    return true;
+}
+
+DWORD takeSignalled(std::vector<std::shared_ptr<KernelObject>>& objects, bool waitAll) {
+    if (waitAll && !objects.empty()) {
+        if (!std::all_of(objects.begin(), objects.end(), [](auto& o) { return o->signalled; })) return WAIT_TIMEOUT;
+        for (auto& o : objects) tryAcquire(*o);
+        return WAIT_OBJECT_0;
+    }
+    for (std::size_t i = 0; i < objects.size(); ++i)
+        if (tryAcquire(*objects[i])) return WAIT_OBJECT_0 + DWORD(i);
+    return WAIT_TIMEOUT;
+}
+
 }  // namespace platform
 
 using namespace platform;
@@ -175,25 +198,10 @@ DWORD WINAPI WaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL wai
     LayerState& s = state();
     Lock lk(s.lock);
     std::vector<std::shared_ptr<KernelObject>> objects;
-    for (DWORD i = 0; i < count; ++i) {
-        auto o = objectOf(s, handles[i]);
-        if (!o) {
-            setError(ERROR_INVALID_HANDLE);
-            return WAIT_FAILED;
-        }
-        objects.push_back(o);
-    }
+    if (!objectsOf(s, count, handles, objects)) return WAIT_FAILED;
     auto deadline = Clock::now() + std::chrono::milliseconds(ms);
     for (;;) {
-        if (waitAll) {
-            if (std::all_of(objects.begin(), objects.end(), [](auto& o) { return o->signalled; })) {
-                for (auto& o : objects) tryAcquire(*o);
-                return WAIT_OBJECT_0;
-            }
-        } else {
-            for (DWORD i = 0; i < count; ++i)
-                if (tryAcquire(*objects[i])) return WAIT_OBJECT_0 + i;
-        }
+        if (const DWORD taken = takeSignalled(objects, waitAll); taken != WAIT_TIMEOUT) return taken;
         if (ms == INFINITE) {
             s.objectsChanged.wait(lk);
         } else {

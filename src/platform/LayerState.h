@@ -211,4 +211,10 @@ void setError(DWORD code);
 // Converts UTF-16 to UTF-8 (for SDL window titles).
 std::string toUtf8(const std::u16string& text);
 
+// Kernel objects (Kernel.cpp), with the layer's lock held. objectsOf resolves handles, or
+// fails with ERROR_INVALID_HANDLE; takeSignalled takes what a wait may return now: the
+// first signalled object, or all of them with waitAll, else WAIT_TIMEOUT.
+bool objectsOf(LayerState& s, DWORD count, const HANDLE* handles, std::vector<std::shared_ptr<KernelObject>>& objects);
+DWORD takeSignalled(std::vector<std::shared_ptr<KernelObject>>& objects, bool waitAll);
+
 }  // namespace platform

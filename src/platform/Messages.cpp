@@ -149,12 +149,6 @@ UINT_PTR nextThreadTimerId = 0x7000;
 
 }  // namespace
 
-namespace platform {
-// Kernel object helpers (Kernel.cpp).
-std::shared_ptr<KernelObject> objectOf(LayerState& s, HANDLE h);
-bool tryAcquire(KernelObject& o);
-}  // namespace platform
-
 extern "C" {
 
 BOOL WINAPI GetMessageW(LPMSG msg, HWND filter, UINT lo, UINT hi) {
@@ -300,25 +294,10 @@ DWORD WINAPI MsgWaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL 
     Lock lk(s.lock);
     ThreadQueue& q = currentQueue();
     std::vector<std::shared_ptr<KernelObject>> objects;
-    for (DWORD i = 0; i < count; ++i) {
-        auto o = objectOf(s, handles[i]);
-        if (!o) {
-            setError(ERROR_INVALID_HANDLE);
-            return WAIT_FAILED;
-        }
-        objects.push_back(o);
-    }
+    if (!objectsOf(s, count, handles, objects)) return WAIT_FAILED;
     auto deadline = Clock::now() + std::chrono::milliseconds(ms);
     for (;;) {
-        if (waitAll && count > 0) {
-            if (std::all_of(objects.begin(), objects.end(), [](auto& o) { return o->signalled; })) {
-                for (auto& o : objects) tryAcquire(*o);
-                return WAIT_OBJECT_0;
-            }
-        } else {
-            for (DWORD i = 0; i < count; ++i)
-                if (tryAcquire(*objects[i])) return WAIT_OBJECT_0 + i;
-        }
+        if (const DWORD taken = takeSignalled(objects, waitAll); taken != WAIT_TIMEOUT) return taken;
         if (isVideoThread()) pumpSdlEvents(lk);
         if (queueReady(s, q, mask)) return WAIT_OBJECT_0 + count;
         int waitMs = -1;
