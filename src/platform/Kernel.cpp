@@ -11,7 +11,7 @@
 #include <new>
 #include <thread>
 
-#include "Harness.h"
+#include "platform/HarnessHooks.h"
 #include "platform/LayerState.h"
 #include "platform/Unimplemented.h"
 
@@ -21,8 +21,6 @@ namespace platform {
 
 namespace {
 
-std::atomic<bool> virtualClock{false};
-std::atomic<DWORD> virtualMs{0};
 std::map<UINT, int> periods;  // timeBeginPeriod counts, under the layer lock
 
 void signalObject(LayerState& s, KernelObject& o) {
@@ -33,12 +31,6 @@ void signalObject(LayerState& s, KernelObject& o) {
 }
 
 }  // namespace
-
-DWORD timeNow() {
-    if (virtualClock) return virtualMs.load();
-    auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now().time_since_epoch()).count();
-    return DWORD(uint64_t(ms));
-}
 
 std::shared_ptr<KernelObject> objectOf(LayerState& s, HANDLE h) {
     auto it = s.objects.find(h);
@@ -230,12 +222,7 @@ void WINAPI LeaveCriticalSection(LPCRITICAL_SECTION cs) { lockOf(cs).unlock(); }
 void WINAPI DeleteCriticalSection(LPCRITICAL_SECTION cs) { lockOf(cs).~recursive_mutex(); }
 
 void WINAPI Sleep(DWORD ms) {
-    if (virtualClock) {
-        virtualMs += ms;
-        std::this_thread::yield();
-        return;
-    }
-    if (ms == 0) {
+    if (sleepVirtually(ms) || ms == 0) {
         std::this_thread::yield();
         return;
     }
@@ -270,14 +257,3 @@ MMRESULT WINAPI timeEndPeriod(UINT period) {
 }
 
 }  // extern "C"
-
-namespace Harness {
-
-void useVirtualClock(bool on, DWORD startMs) {
-    if (on) virtualMs = startMs;
-    virtualClock = on;
-}
-
-bool virtualClockOn() { return virtualClock; }
-
-}  // namespace Harness

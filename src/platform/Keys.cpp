@@ -2,8 +2,6 @@
 
 #include <SDL.h>
 
-#include "Harness.h"
-#include "platform/LayerState.h"
 
 namespace platform {
 
@@ -88,16 +86,3 @@ LPARAM keyLParam(UINT vk, bool down, bool wasDown) {
 }
 
 }  // namespace platform
-
-bool Harness::injectKey(UINT vk, bool down, HWND target) {
-    using namespace platform;
-    if (vk == 0 || vk > 0xFE) return false;
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = s.find(target ? target : s.lastTopLevel);
-    if (!w) return false;
-    bool wasDown = s.keyDown[vk];
-    s.keyDown[vk] = down;
-    postLocked(*w->queue, w->handle, down ? WM_KEYDOWN : WM_KEYUP, vk, keyLParam(vk, down, wasDown), true);
-    return true;
-}

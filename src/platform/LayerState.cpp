@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 
-#include "platform/Video.h"
 
 namespace platform {
 
@@ -42,19 +41,8 @@ struct QueueHolder {
         Lock lk(s.lock);
         for (auto& sm : queue->incoming) completeSent(*sm, 0);
         queue->incoming.clear();
-        for (HWND hwnd : queue->windows) {
-            Window* w = s.find(hwnd);
-            if (!w) continue;
-            if (Window* p = s.find(w->parent)) std::erase(p->children, hwnd);
-            if (w->dc) s.dcs.erase(w->dc);
-            if (s.lastTopLevel == hwnd) s.lastTopLevel = nullptr;
-            std::shared_ptr<Surface> surface = std::move(w->surface);
-            s.windows.erase(hwnd);
-            if (surface) {
-                std::lock_guard<std::recursive_mutex> video(videoLock());
-                surface.reset();
-            }
-        }
+        const std::vector<HWND> windows = queue->windows;
+        for (HWND hwnd : windows) forgetWindow(lk, hwnd);
         s.queues.erase(queue->threadId);
         delete queue;
         queue = nullptr;
@@ -80,11 +68,6 @@ ThreadQueue& currentQueue() {
 }
 
 void setError(DWORD code) { lastError = code; }
-
-void wake(ThreadQueue& queue) {
-    queue.cv.notify_all();
-    if (queue.sdlWaiting) pushSdlWake();
-}
 
 LRESULT callProc(Lock& lk, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Window* w = state().find(hwnd);
@@ -174,35 +157,6 @@ POINT clientOrigin(LayerState& s, const Window& w) {
         p.y += o.y;
     }
     return p;
-}
-
-std::string toUtf8(const std::u16string& text) {
-    std::string out;
-    for (size_t i = 0; i < text.size(); ++i) {
-        uint32_t c = text[i];
-        if (c >= 0xD800 && c < 0xDC00 && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] < 0xE000) {
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[i + 1] - 0xDC00);
-            ++i;
-        } else if (c >= 0xD800 && c < 0xE000) {
-            c = 0xFFFD;  // unpaired surrogate
-        }
-        if (c < 0x80) {
-            out += char(c);
-        } else if (c < 0x800) {
-            out += char(0xC0 | (c >> 6));
-            out += char(0x80 | (c & 0x3F));
-        } else if (c < 0x10000) {
-            out += char(0xE0 | (c >> 12));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        } else {
-            out += char(0xF0 | (c >> 18));
-            out += char(0x80 | ((c >> 12) & 0x3F));
-            out += char(0x80 | ((c >> 6) & 0x3F));
-            out += char(0x80 | (c & 0x3F));
-        }
-    }
-    return out;
 }
 
 void endThreadQueue() { queueHolder.release(); }

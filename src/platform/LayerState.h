@@ -147,7 +147,8 @@ LayerState& state();
 ThreadQueue& currentQueue();
 DWORD currentThreadId();
 
-// Wakes a thread blocked in GetMessageW/WaitMessage/SendMessageW/MsgWait. Lock held.
+// Wakes a thread blocked in GetMessageW/WaitMessage/SendMessageW/MsgWait (Video.cpp: the
+// video thread may wait in SDL). Lock held.
 void wake(ThreadQueue& queue);
 
 // Runs the oldest message sent to this thread; returns false if there was none. Lock held on
@@ -190,6 +191,12 @@ void adoptThreadId(DWORD id);
 // Removes a window's record after WM_NCDESTROY (or a failed creation). Lock held.
 void forgetWindow(Lock& lk, HWND hwnd);
 
+// The window, or null with ERROR_INVALID_WINDOW_HANDLE as the last error. Lock held.
+Window* findOrFail(LayerState& s, HWND hwnd);
+
+// Non-client widths of the frame model for a window style: left, top, right, bottom.
+RECT frameFor(DWORD style);
+
 // Marks (part of) a window's client area for painting; null rect: all of it. Lock held.
 void invalidateLocked(LayerState& s, Window& w, const RECT* rect, bool erase);
 
@@ -207,9 +214,6 @@ HDC dcOf(LayerState& s, Window& w);
 
 // Sets the thread's last-error code.
 void setError(DWORD code);
-
-// Converts UTF-16 to UTF-8 (for SDL window titles).
-std::string toUtf8(const std::u16string& text);
 
 // Kernel objects (Kernel.cpp), with the layer's lock held. objectsOf resolves handles, or
 // fails with ERROR_INVALID_HANDLE; takeSignalled takes what a wait may return now: the

@@ -7,12 +7,9 @@
 #include <algorithm>
 #include <chrono>
 
+#include "platform/HarnessHooks.h"
 #include "platform/LayerState.h"
 #include "platform/Video.h"
-
-namespace platform {
-DWORD timeNow();  // timeGetTime, real or virtual (Kernel.cpp)
-}
 
 using namespace platform;
 using Clock = std::chrono::steady_clock;

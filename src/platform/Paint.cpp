@@ -83,12 +83,6 @@ void redrawTree(Lock& lk, HWND hwnd, const RECT* rect, UINT flags, bool top) {
     }
 }
 
-Window* findOrFail(LayerState& s, HWND hwnd) {
-    Window* w = s.find(hwnd);
-    if (!w) setError(ERROR_INVALID_WINDOW_HANDLE);
-    return w;
-}
-
 }  // namespace
 
 extern "C" {

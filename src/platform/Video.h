@@ -1,7 +1,8 @@
 #pragma once
 // SDL side of the layer: video start-up (desktop driver or, without a display, the offscreen
 // driver with EGL), SDL windows behind top-level windows, and input events turned into window
-// messages. Every SDL call of the layer is made under videoLock().
+// messages (Video.cpp); WGL and presentation are in Wgl.cpp. Every SDL call of the layer is
+// made under videoLock().
 
 #include <mutex>
 
@@ -14,6 +15,13 @@ std::recursive_mutex& videoLock();
 // Starts SDL video once; false (with a line on standard error) if no driver works.
 bool ensureVideo();
 bool videoHeadless();
+
+// Uses the offscreen driver even where a display exists, if video has not started yet;
+// returns whether video is or will be headless.
+bool requestHeadless();
+
+// The GL attributes of the one pixel format, set before SDL makes a GL window or context.
+void setGlAttributes();
 bool isVideoThread();
 
 // Creates the SDL window of a top-level window (at its client size). Lock held.

@@ -1,0 +1,304 @@
+// Device contexts, the pixel format, WGL contexts and SwapBuffers (with the harness's picture
+// hook and frame count around the swap).
+
+#include <GL/gl.h>
+#include <SDL.h>
+#include <dlfcn.h>
+
+#include <cstdio>
+#include <unordered_map>
+
+#include "platform/HarnessHooks.h"
+#include "platform/Unimplemented.h"
+#include "platform/Video.h"
+
+namespace platform {
+
+namespace {
+
+struct Context {
+    SDL_GLContext gl = nullptr;
+    std::shared_ptr<Surface> created;  // the surface it was created on
+    std::shared_ptr<Surface> drawing;  // the surface it is current on
+    DWORD thread = 0;                  // 0: current on no thread
+    bool swapIntervalSet = false;
+};
+
+std::unordered_map<HGLRC, Context>& contexts() {
+    static auto* c = new std::unordered_map<HGLRC, Context>;
+    return *c;
+}
+
+thread_local HGLRC currentContext = nullptr;
+thread_local HDC currentDc = nullptr;
+
+const PIXELFORMATDESCRIPTOR& onlyFormat() {
+    static const PIXELFORMATDESCRIPTOR pfd = [] {
+        PIXELFORMATDESCRIPTOR p{};
+        p.nSize = sizeof p;
+        p.nVersion = 1;
+        p.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+        p.iPixelType = PFD_TYPE_RGBA;
+        p.cColorBits = 32;
+        p.cRedBits = p.cGreenBits = p.cBlueBits = p.cAlphaBits = 8;
+        p.cRedShift = 16;
+        p.cGreenShift = 8;
+        p.cBlueShift = 0;
+        p.cAlphaShift = 24;
+        p.cDepthBits = 24;
+        p.cStencilBits = 8;
+        p.iLayerType = PFD_MAIN_PLANE;
+        return p;
+    }();
+    return pfd;
+}
+
+Window* windowOfDc(LayerState& s, HDC dc) {
+    auto it = s.dcs.find(dc);
+    return it == s.dcs.end() ? nullptr : s.find(it->second);
+}
+
+void releaseCurrent() {
+    if (!currentContext) return;
+    auto it = contexts().find(currentContext);
+    if (it != contexts().end()) {
+        std::lock_guard<std::recursive_mutex> v(videoLock());
+        SDL_GL_MakeCurrent(it->second.drawing ? it->second.drawing->window : nullptr, nullptr);
+        it->second.thread = 0;
+        it->second.drawing.reset();
+    }
+    currentContext = nullptr;
+    currentDc = nullptr;
+}
+
+}  // namespace
+
+}  // namespace platform
+
+using namespace platform;
+
+extern "C" {
+
+HDC WINAPI GetDC(HWND hwnd) {
+    if (!hwnd) failUnimplemented("GetDC(NULL) (the screen DC)");
+    LayerState& s = state();
+    Lock lk(s.lock);
+    Window* w = s.find(hwnd);
+    if (!w) {
+        setError(ERROR_INVALID_WINDOW_HANDLE);
+        return nullptr;
+    }
+    return dcOf(s, *w);
+}
+
+int WINAPI ReleaseDC(HWND hwnd, HDC dc) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    Window* w = windowOfDc(s, dc);
+    return w && w->handle == hwnd ? 1 : 0;
+}
+
+HWND WINAPI WindowFromDC(HDC dc) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    Window* w = windowOfDc(s, dc);
+    return w ? w->handle : nullptr;
+}
+
+int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    if (!pfd || !windowOfDc(s, dc)) {
+        setError(ERROR_INVALID_PARAMETER);
+        return 0;
+    }
+    return 1;  // the one format, the closest match to any request
+}
+
+BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    Window* w = windowOfDc(s, dc);
+    if (!w) {
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (w->style & WS_CHILD) failUnimplemented("SetPixelFormat on a child window");
+    if (format != 1 || (w->pixelFormat && w->pixelFormat != format)) {
+        setError(ERROR_INVALID_PIXEL_FORMAT);
+        return FALSE;
+    }
+    if (!ensureSurface(*w)) {
+        setError(ERROR_INVALID_PIXEL_FORMAT);
+        return FALSE;
+    }
+    w->pixelFormat = format;
+    return TRUE;
+}
+
+int WINAPI GetPixelFormat(HDC dc) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    Window* w = windowOfDc(s, dc);
+    if (!w) {
+        setError(ERROR_INVALID_HANDLE);
+        return 0;
+    }
+    return w->pixelFormat;
+}
+
+int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESCRIPTOR pfd) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    if (!windowOfDc(s, dc)) {
+        setError(ERROR_INVALID_HANDLE);
+        return 0;
+    }
+    if (pfd) {
+        if (format != 1 || bytes < sizeof(PIXELFORMATDESCRIPTOR)) {
+            setError(ERROR_INVALID_PARAMETER);
+            return 0;
+        }
+        *pfd = onlyFormat();
+    }
+    return 1;
+}
+
+HGLRC WINAPI wglCreateContext(HDC dc) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    Window* w = windowOfDc(s, dc);
+    if (!w || !w->pixelFormat || !w->surface) {
+        setError(ERROR_INVALID_PIXEL_FORMAT);
+        return nullptr;
+    }
+    std::lock_guard<std::recursive_mutex> v(videoLock());
+    setGlAttributes();
+    SDL_GLContext gl = SDL_GL_CreateContext(w->surface->window);
+    if (!gl) {
+        std::fprintf(stderr, "platform: cannot create a GL context: %s\n", SDL_GetError());
+        setError(ERROR_INVALID_PIXEL_FORMAT);
+        return nullptr;
+    }
+    // SDL makes the new context current; WGL does not: give the thread its own context back.
+    auto current = contexts().find(currentContext);
+    if (current != contexts().end())
+        SDL_GL_MakeCurrent(current->second.drawing->window, current->second.gl);
+    else
+        SDL_GL_MakeCurrent(w->surface->window, nullptr);
+    HGLRC h = static_cast<HGLRC>(s.newHandle());
+    Context& c = contexts()[h];
+    c.gl = gl;
+    c.created = w->surface;
+    return h;
+}
+
+BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC hglrc) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    if (!hglrc) {
+        releaseCurrent();
+        return TRUE;
+    }
+    auto it = contexts().find(hglrc);
+    if (it == contexts().end()) {
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    Context& c = it->second;
+    DWORD me = currentThreadId();
+    // Asking the driver while another thread holds the context can abort the process (X error).
+    if (c.thread && c.thread != me) {
+        setError(ERROR_BUSY);
+        return FALSE;
+    }
+    Window* w = windowOfDc(s, dc);
+    if (!w) {
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (!w->pixelFormat || !w->surface) {
+        setError(ERROR_INVALID_PIXEL_FORMAT);
+        return FALSE;
+    }
+    if (currentContext && currentContext != hglrc) releaseCurrent();
+    std::lock_guard<std::recursive_mutex> v(videoLock());
+    if (SDL_GL_MakeCurrent(w->surface->window, c.gl) != 0) {
+        std::fprintf(stderr, "platform: SDL_GL_MakeCurrent failed: %s\n", SDL_GetError());
+        setError(ERROR_INVALID_HANDLE);
+        currentContext = nullptr;
+        currentDc = nullptr;
+        c.thread = 0;
+        c.drawing.reset();
+        return FALSE;
+    }
+    if (!c.swapIntervalSet) {
+        // Swaps do not wait for the display's refresh: the program paces its frames itself
+        // with Sleep, and a swap that waits as well would halve the frame rate.
+        SDL_GL_SetSwapInterval(0);
+        c.swapIntervalSet = true;
+    }
+    c.thread = me;
+    c.drawing = w->surface;
+    currentContext = hglrc;
+    currentDc = dc;
+    return TRUE;
+}
+
+BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    auto it = contexts().find(hglrc);
+    if (it == contexts().end()) {
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    if (it->second.thread && it->second.thread != currentThreadId()) {
+        setError(ERROR_BUSY);
+        return FALSE;
+    }
+    if (currentContext == hglrc) releaseCurrent();
+    std::lock_guard<std::recursive_mutex> v(videoLock());
+    SDL_GL_DeleteContext(it->second.gl);
+    contexts().erase(it);
+    return TRUE;
+}
+
+HGLRC WINAPI wglGetCurrentContext(void) { return currentContext; }
+HDC WINAPI wglGetCurrentDC(void) { return currentDc; }
+
+PROC WINAPI wglGetProcAddress(LPCSTR name) {
+    if (!name || !currentContext) return nullptr;
+    // The GL library answers with a dispatch stub for any name; only known entry points count.
+    if (!dlsym(RTLD_DEFAULT, name)) return nullptr;
+    std::lock_guard<std::recursive_mutex> v(videoLock());
+    return reinterpret_cast<PROC>(SDL_GL_GetProcAddress(name));
+}
+
+BOOL WINAPI SwapBuffers(HDC dc) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    Window* w = windowOfDc(s, dc);
+    if (!w || !w->surface) {
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    auto it = contexts().find(currentContext);
+    if (it == contexts().end() || it->second.drawing != w->surface) {
+        // The buffers are swapped through the context current on this thread.
+        setError(ERROR_INVALID_HANDLE);
+        return FALSE;
+    }
+    HWND hwnd = w->handle;
+    std::shared_ptr<Surface> surface = w->surface;
+    lk.unlock();
+    beforeSwap(hwnd, surface->window);
+    {
+        std::lock_guard<std::recursive_mutex> v(videoLock());
+        SDL_GL_SwapWindow(surface->window);
+    }
+    afterSwap(hwnd);
+    return TRUE;
+}
+
+}  // extern "C"
