@@ -119,6 +119,18 @@ bool forceHeadless() { return requestHeadless(); }
 
 bool headless() { return videoHeadless(); }
 
+Holdings holdings() {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    Holdings h;
+    h.windows = s.windows.size();
+    h.threadHandles = s.objects.size();
+    h.dcsTaken = size_t(s.dcsTaken);
+    h.glContexts = liveGlContexts();
+    for (const auto& [period, count] : s.periods) h.timerPeriods += size_t(count);
+    return h;
+}
+
 bool injectKey(UINT vk, bool down, HWND target) {
     if (vk == 0 || vk > 0xFE) return false;
     LayerState& s = state();

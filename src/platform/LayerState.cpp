@@ -171,8 +171,6 @@ using namespace platform;
 
 extern "C" {
 DWORD WINAPI GetLastError(void) { return lastError; }
-void WINAPI SetLastError(DWORD dwErrCode) { lastError = dwErrCode; }
-DWORD WINAPI GetCurrentThreadId(void) { return currentThreadId(); }
 }
 
 // Mesa's software rasterizer (llvmpipe) synchronises its worker threads in code built without

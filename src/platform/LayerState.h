@@ -12,6 +12,7 @@
 #include <condition_variable>
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -81,21 +82,12 @@ struct SentMessage {
     ThreadQueue* sender = nullptr;
 };
 
-struct Timer {
-    HWND hwnd = nullptr;
-    UINT_PTR id = 0;
-    UINT elapse = 0;
-    TIMERPROC proc = nullptr;
-    std::chrono::steady_clock::time_point due;
-};
-
 struct ThreadQueue {
     DWORD threadId = 0;
     std::deque<MSG> posted;
     std::deque<MSG> input;
     std::deque<std::shared_ptr<SentMessage>> incoming;
     std::vector<HWND> windows;  // owned windows, in creation order
-    std::vector<Timer> timers;
     bool quit = false;
     int quitCode = 0;
     uint64_t postSeq = 0, seenPostSeq = 0;    // "new" posted messages for MsgWaitForMultipleObjects
@@ -104,23 +96,20 @@ struct ThreadQueue {
     std::condition_variable cv;
 };
 
-// A waitable kernel object: a thread or an event.
-struct KernelObject {
-    enum Kind { Thread, Event };
-    Kind kind = Event;
-    bool signalled = false;
-    bool manualReset = true;
-    DWORD exitCode = STILL_ACTIVE;
+// The waitable object behind a thread handle: signalled once the thread has ended.
+struct ThreadObject {
+    bool ended = false;
 };
 
 struct LayerState {
     std::mutex lock;
-    std::condition_variable objectsChanged;  // any kernel object signalled
     std::unordered_map<HWND, std::unique_ptr<Window>> windows;
     std::unordered_map<std::u16string, std::shared_ptr<WindowClass>> classes;  // key: lower case
     std::unordered_map<DWORD, ThreadQueue*> queues;
-    std::unordered_map<HANDLE, std::shared_ptr<KernelObject>> objects;
+    std::unordered_map<HANDLE, std::shared_ptr<ThreadObject>> objects;
     std::unordered_map<HDC, HWND> dcs;
+    int dcsTaken = 0;                 // GetDC calls not yet matched by ReleaseDC
+    std::map<UINT, int> periods;      // timeBeginPeriod counts not yet ended
     uintptr_t nextHandle = 0x10000;
     ATOM nextAtom = 0xC000;
     HWND lastTopLevel = nullptr;  // most recently created top-level window
@@ -215,10 +204,10 @@ HDC dcOf(LayerState& s, Window& w);
 // Sets the thread's last-error code.
 void setError(DWORD code);
 
-// Kernel objects (Kernel.cpp), with the layer's lock held. objectsOf resolves handles, or
-// fails with ERROR_INVALID_HANDLE; takeSignalled takes what a wait may return now: the
-// first signalled object, or all of them with waitAll, else WAIT_TIMEOUT.
-bool objectsOf(LayerState& s, DWORD count, const HANDLE* handles, std::vector<std::shared_ptr<KernelObject>>& objects);
-DWORD takeSignalled(std::vector<std::shared_ptr<KernelObject>>& objects, bool waitAll);
+// Thread handles (Kernel.cpp), with the layer's lock held. objectsOf resolves handles, or
+// fails with ERROR_INVALID_HANDLE; takeSignalled says what a wait may return now: the first
+// ended thread, or (waitAll) WAIT_OBJECT_0 once all have ended, else WAIT_TIMEOUT.
+bool objectsOf(LayerState& s, DWORD count, const HANDLE* handles, std::vector<std::shared_ptr<ThreadObject>>& objects);
+DWORD takeSignalled(const std::vector<std::shared_ptr<ThreadObject>>& objects, bool waitAll);
 
 }  // namespace platform

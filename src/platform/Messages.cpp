@@ -1,6 +1,6 @@
 // Message queues: retrieval in Win32 order (sent messages run inside the call, then posted,
-// then input, then WM_QUIT once those are empty, then WM_PAINT, then WM_TIMER), posting,
-// sending, waiting without using the CPU, and timers.
+// then input, then WM_QUIT once those are empty, then WM_PAINT), posting, sending, and
+// waiting without using the CPU.
 
 #include <windows.h>
 
@@ -48,21 +48,13 @@ bool anyPaint(LayerState& s, ThreadQueue& q, HWND filter, UINT lo, UINT hi, HWND
     return false;
 }
 
-// Earliest timer matching the filter; due or not.
-Timer* nextTimer(LayerState& s, ThreadQueue& q, HWND filter, UINT lo, UINT hi) {
-    Timer* best = nullptr;
-    for (Timer& t : q.timers)
-        if (matches(s, t.hwnd, WM_TIMER, filter, lo, hi) && (!best || t.due < best->due)) best = &t;
-    return best;
-}
-
 int msUntil(Clock::time_point due) {
     auto ms = std::chrono::ceil<std::chrono::milliseconds>(due - Clock::now()).count();
     return int(std::clamp<long long>(ms, 0, 0x7fffffff));
 }
 
-// One retrieval pass; waitMs gets the time to the next timer (or stays -1).
-bool peekLocked(Lock& lk, ThreadQueue& q, MSG* out, HWND filter, UINT lo, UINT hi, bool remove, int& waitMs) {
+// One retrieval pass.
+bool peekLocked(Lock& lk, ThreadQueue& q, MSG* out, HWND filter, UINT lo, UINT hi, bool remove) {
     LayerState& s = state();
     while (runOneSent(lk, q)) {
     }
@@ -89,21 +81,6 @@ bool peekLocked(Lock& lk, ThreadQueue& q, MSG* out, HWND filter, UINT lo, UINT h
         out->time = timeNow();
         out->pt = s.cursor;
         return true;
-    }
-    if (Timer* t = nextTimer(s, q, filter, lo, hi)) {
-        auto now = Clock::now();
-        if (t->due <= now) {
-            *out = MSG{};
-            out->hwnd = t->hwnd;
-            out->message = WM_TIMER;
-            out->wParam = t->id;
-            out->lParam = reinterpret_cast<LPARAM>(t->proc);
-            out->time = timeNow();
-            out->pt = s.cursor;
-            if (remove) t->due = now + std::chrono::milliseconds(t->elapse);
-            return true;
-        }
-        waitMs = msUntil(t->due);
     }
     return false;
 }
@@ -135,14 +112,8 @@ bool queueReady(LayerState& s, ThreadQueue& q, DWORD mask) {
     if ((mask & (QS_POSTMESSAGE | QS_ALLPOSTMESSAGE)) && (q.postSeq != q.seenPostSeq || q.quit)) return true;
     if ((mask & QS_INPUT) && q.inputSeq != q.seenInputSeq) return true;
     if ((mask & QS_PAINT) && anyPaint(s, q, nullptr, 0, 0, nullptr)) return true;
-    if (mask & QS_TIMER) {
-        Timer* t = nextTimer(s, q, nullptr, 0, 0);
-        if (t && t->due <= Clock::now()) return true;
-    }
     return false;
 }
-
-UINT_PTR nextThreadTimerId = 0x7000;
 
 }  // namespace
 
@@ -158,9 +129,8 @@ BOOL WINAPI GetMessageW(LPMSG msg, HWND filter, UINT lo, UINT hi) {
     ThreadQueue& q = currentQueue();
     if (badFilter(s, filter)) return -1;
     for (;;) {
-        int waitMs = -1;
-        if (peekLocked(lk, q, msg, filter, lo, hi, true, waitMs)) return msg->message != WM_QUIT;
-        waitLocked(lk, q, waitMs);
+        if (peekLocked(lk, q, msg, filter, lo, hi, true)) return msg->message != WM_QUIT;
+        waitLocked(lk, q, -1);
     }
 }
 
@@ -170,22 +140,9 @@ BOOL WINAPI PeekMessageW(LPMSG msg, HWND filter, UINT lo, UINT hi, UINT removeFl
     ThreadQueue& q = currentQueue();
     if (badFilter(s, filter)) return FALSE;
     MSG found;
-    int waitMs = -1;
-    if (!peekLocked(lk, q, &found, filter, lo, hi, removeFlags & PM_REMOVE, waitMs)) return FALSE;
+    if (!peekLocked(lk, q, &found, filter, lo, hi, removeFlags & PM_REMOVE)) return FALSE;
     if (msg) *msg = found;
     return TRUE;
-}
-
-BOOL WINAPI WaitMessage(void) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    ThreadQueue& q = currentQueue();
-    for (;;) {
-        MSG found;
-        int waitMs = -1;
-        if (peekLocked(lk, q, &found, nullptr, 0, 0, false, waitMs)) return TRUE;
-        waitLocked(lk, q, waitMs);
-    }
 }
 
 BOOL WINAPI TranslateMessage(const MSG* msg) {
@@ -219,10 +176,6 @@ LRESULT WINAPI DispatchMessageW(const MSG* msg) {
         setError(ERROR_INVALID_PARAMETER);
         return 0;
     }
-    if (msg->message == WM_TIMER && msg->lParam) {
-        reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, msg->time);
-        return 0;
-    }
     if (!msg->hwnd) return 0;
     LayerState& s = state();
     Lock lk(s.lock);
@@ -254,18 +207,6 @@ BOOL WINAPI PostMessageW(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) 
     return TRUE;
 }
 
-BOOL WINAPI PostThreadMessageW(DWORD threadId, UINT message, WPARAM wParam, LPARAM lParam) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    auto it = s.queues.find(threadId);
-    if (it == s.queues.end()) {
-        setError(ERROR_INVALID_THREAD_ID);
-        return FALSE;
-    }
-    postLocked(*it->second, nullptr, message, wParam, lParam, false);
-    return TRUE;
-}
-
 void WINAPI PostQuitMessage(int exitCode) {
     LayerState& s = state();
     Lock lk(s.lock);
@@ -290,7 +231,7 @@ DWORD WINAPI MsgWaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL 
     LayerState& s = state();
     Lock lk(s.lock);
     ThreadQueue& q = currentQueue();
-    std::vector<std::shared_ptr<KernelObject>> objects;
+    std::vector<std::shared_ptr<ThreadObject>> objects;
     if (!objectsOf(s, count, handles, objects)) return WAIT_FAILED;
     auto deadline = Clock::now() + std::chrono::milliseconds(ms);
     for (;;) {
@@ -302,49 +243,8 @@ DWORD WINAPI MsgWaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL 
             if (Clock::now() >= deadline) return WAIT_TIMEOUT;
             waitMs = msUntil(deadline);
         }
-        if (mask & QS_TIMER)
-            if (Timer* t = nextTimer(s, q, nullptr, 0, 0)) waitMs = waitMs < 0 ? msUntil(t->due) : std::min(waitMs, msUntil(t->due));
         waitLocked(lk, q, waitMs);
     }
-}
-
-UINT_PTR WINAPI SetTimer(HWND hwnd, UINT_PTR id, UINT elapse, TIMERPROC proc) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    ThreadQueue& q = currentQueue();
-    if (hwnd) {
-        Window* w = s.find(hwnd);
-        if (!w) {
-            setError(ERROR_INVALID_WINDOW_HANDLE);
-            return 0;
-        }
-        if (w->threadId != q.threadId) {
-            setError(ERROR_ACCESS_DENIED);
-            return 0;
-        }
-    } else {
-        id = ++nextThreadTimerId;
-    }
-    elapse = std::clamp<UINT>(elapse, 10, 0x7fffffff);  // USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM
-    std::erase_if(q.timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
-    Timer t;
-    t.hwnd = hwnd;
-    t.id = id;
-    t.elapse = elapse;
-    t.proc = proc;
-    t.due = Clock::now() + std::chrono::milliseconds(elapse);
-    q.timers.push_back(t);
-    wake(q);
-    return hwnd ? (id ? id : 1) : id;
-}
-
-BOOL WINAPI KillTimer(HWND hwnd, UINT_PTR id) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    ThreadQueue& q = currentQueue();
-    size_t removed = std::erase_if(q.timers, [&](const Timer& t) { return t.hwnd == hwnd && t.id == id; });
-    if (!removed) setError(ERROR_INVALID_PARAMETER);
-    return removed ? TRUE : FALSE;
 }
 
 }  // extern "C"

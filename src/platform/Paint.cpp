@@ -96,16 +96,6 @@ BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
     return TRUE;
 }
 
-BOOL WINAPI ValidateRect(HWND hwnd, const RECT*) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = findOrFail(s, hwnd);
-    if (!w) return FALSE;
-    w->needsPaint = false;
-    w->erase = false;
-    return TRUE;
-}
-
 BOOL WINAPI UpdateWindow(HWND hwnd) {
     LayerState& s = state();
     Lock lk(s.lock);
@@ -123,15 +113,6 @@ BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
     if (!findOrFail(s, hwnd)) return FALSE;
     redrawTree(lk, hwnd, rect, flags, true);
     return TRUE;
-}
-
-BOOL WINAPI GetUpdateRect(HWND hwnd, LPRECT rect, BOOL) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = findOrFail(s, hwnd);
-    if (!w) return FALSE;
-    if (rect) *rect = w->needsPaint ? w->update : RECT{0, 0, 0, 0};
-    return w->needsPaint && w->update.left < w->update.right && w->update.top < w->update.bottom;
 }
 
 HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {

@@ -43,4 +43,7 @@ void waitSdlEvent(Lock& lk, ThreadQueue& queue, int timeoutMs);
 // Whether this thread must wait in SDL rather than on its condition variable.
 bool waitsInSdl();
 
+// GL contexts created and not yet deleted (Wgl.cpp). Lock held.
+size_t liveGlContexts();
+
 }  // namespace platform

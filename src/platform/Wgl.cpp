@@ -30,28 +30,6 @@ std::unordered_map<HGLRC, Context>& contexts() {
 }
 
 thread_local HGLRC currentContext = nullptr;
-thread_local HDC currentDc = nullptr;
-
-const PIXELFORMATDESCRIPTOR& onlyFormat() {
-    static const PIXELFORMATDESCRIPTOR pfd = [] {
-        PIXELFORMATDESCRIPTOR p{};
-        p.nSize = sizeof p;
-        p.nVersion = 1;
-        p.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        p.iPixelType = PFD_TYPE_RGBA;
-        p.cColorBits = 32;
-        p.cRedBits = p.cGreenBits = p.cBlueBits = p.cAlphaBits = 8;
-        p.cRedShift = 16;
-        p.cGreenShift = 8;
-        p.cBlueShift = 0;
-        p.cAlphaShift = 24;
-        p.cDepthBits = 24;
-        p.cStencilBits = 8;
-        p.iLayerType = PFD_MAIN_PLANE;
-        return p;
-    }();
-    return pfd;
-}
 
 Window* windowOfDc(LayerState& s, HDC dc) {
     auto it = s.dcs.find(dc);
@@ -68,10 +46,11 @@ void releaseCurrent() {
         it->second.drawing.reset();
     }
     currentContext = nullptr;
-    currentDc = nullptr;
 }
 
 }  // namespace
+
+size_t liveGlContexts() { return contexts().size(); }
 
 }  // namespace platform
 
@@ -88,6 +67,7 @@ HDC WINAPI GetDC(HWND hwnd) {
         setError(ERROR_INVALID_WINDOW_HANDLE);
         return nullptr;
     }
+    ++s.dcsTaken;
     return dcOf(s, *w);
 }
 
@@ -95,14 +75,9 @@ int WINAPI ReleaseDC(HWND hwnd, HDC dc) {
     LayerState& s = state();
     Lock lk(s.lock);
     Window* w = windowOfDc(s, dc);
-    return w && w->handle == hwnd ? 1 : 0;
-}
-
-HWND WINAPI WindowFromDC(HDC dc) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = windowOfDc(s, dc);
-    return w ? w->handle : nullptr;
+    if (!w || w->handle != hwnd || s.dcsTaken == 0) return 0;
+    --s.dcsTaken;
+    return 1;
 }
 
 int WINAPI ChoosePixelFormat(HDC dc, const PIXELFORMATDESCRIPTOR* pfd) {
@@ -134,34 +109,6 @@ BOOL WINAPI SetPixelFormat(HDC dc, int format, const PIXELFORMATDESCRIPTOR*) {
     }
     w->pixelFormat = format;
     return TRUE;
-}
-
-int WINAPI GetPixelFormat(HDC dc) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = windowOfDc(s, dc);
-    if (!w) {
-        setError(ERROR_INVALID_HANDLE);
-        return 0;
-    }
-    return w->pixelFormat;
-}
-
-int WINAPI DescribePixelFormat(HDC dc, int format, UINT bytes, LPPIXELFORMATDESCRIPTOR pfd) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    if (!windowOfDc(s, dc)) {
-        setError(ERROR_INVALID_HANDLE);
-        return 0;
-    }
-    if (pfd) {
-        if (format != 1 || bytes < sizeof(PIXELFORMATDESCRIPTOR)) {
-            setError(ERROR_INVALID_PARAMETER);
-            return 0;
-        }
-        *pfd = onlyFormat();
-    }
-    return 1;
 }
 
 HGLRC WINAPI wglCreateContext(HDC dc) {
@@ -227,7 +174,6 @@ BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC hglrc) {
         std::fprintf(stderr, "platform: SDL_GL_MakeCurrent failed: %s\n", SDL_GetError());
         setError(ERROR_INVALID_HANDLE);
         currentContext = nullptr;
-        currentDc = nullptr;
         c.thread = 0;
         c.drawing.reset();
         return FALSE;
@@ -241,7 +187,6 @@ BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC hglrc) {
     c.thread = me;
     c.drawing = w->surface;
     currentContext = hglrc;
-    currentDc = dc;
     return TRUE;
 }
 
@@ -263,9 +208,6 @@ BOOL WINAPI wglDeleteContext(HGLRC hglrc) {
     contexts().erase(it);
     return TRUE;
 }
-
-HGLRC WINAPI wglGetCurrentContext(void) { return currentContext; }
-HDC WINAPI wglGetCurrentDC(void) { return currentDc; }
 
 PROC WINAPI wglGetProcAddress(LPCSTR name) {
     if (!name || !currentContext) return nullptr;

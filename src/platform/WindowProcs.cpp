@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <unistd.h>
 
 #include "platform/LayerState.h"
 #include "platform/Video.h"
@@ -161,15 +160,6 @@ HWND WINAPI GetParent(HWND hwnd) {
     return (w->style & WS_POPUP) ? w->owner : nullptr;
 }
 
-DWORD WINAPI GetWindowThreadProcessId(HWND hwnd, LPDWORD processId) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = findOrFail(s, hwnd);
-    if (!w) return 0;
-    if (processId) *processId = DWORD(getpid());
-    return w->threadId;
-}
-
 BOOL WINAPI GetClientRect(HWND hwnd, LPRECT rect) {
     LayerState& s = state();
     Lock lk(s.lock);
@@ -226,10 +216,6 @@ BOOL WINAPI EnableWindow(HWND hwnd, BOOL enable) {
     return wasDisabled ? TRUE : FALSE;
 }
 
-BOOL WINAPI SetWindowTextW(HWND hwnd, LPCWSTR text) {
-    return SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text)) ? TRUE : FALSE;
-}
-
 int WINAPI GetWindowTextW(HWND hwnd, LPWSTR buffer, int size) {
     if (!buffer || size <= 0) return 0;
     LayerState& s = state();
@@ -276,17 +262,6 @@ BOOL WINAPI ScreenToClient(HWND hwnd, LPPOINT point) {
     return TRUE;
 }
 
-BOOL WINAPI ClientToScreen(HWND hwnd, LPPOINT point) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = findOrFail(s, hwnd);
-    if (!w || !point) return FALSE;
-    POINT o = clientOrigin(s, *w);
-    point->x += o.x;
-    point->y += o.y;
-    return TRUE;
-}
-
 // Only the system's icons and cursors exist (the program carries no resources).
 HICON WINAPI LoadIconW(HINSTANCE instance, LPCWSTR name) {
     ULONG_PTR id = reinterpret_cast<ULONG_PTR>(name);
@@ -322,11 +297,6 @@ HMODULE WINAPI GetModuleHandleW(LPCWSTR name) {
         return nullptr;
     }
     return moduleInstance;
-}
-
-HGDIOBJ WINAPI GetStockObject(int i) {
-    if (i < 0 || i > 19) return nullptr;
-    return reinterpret_cast<HGDIOBJ>(uintptr_t(0x40000 + i));
 }
 
 }  // extern "C"

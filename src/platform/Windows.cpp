@@ -122,7 +122,6 @@ void forgetWindow(Lock& lk, HWND hwnd) {
     std::erase(q.windows, hwnd);
     std::erase_if(q.posted, [&](const MSG& m) { return m.hwnd == hwnd; });
     std::erase_if(q.input, [&](const MSG& m) { return m.hwnd == hwnd; });
-    std::erase_if(q.timers, [&](const Timer& t) { return t.hwnd == hwnd; });
     // Whoever still waits on a message to this window gets 0 back.
     for (auto it = q.incoming.begin(); it != q.incoming.end();) {
         if ((*it)->hwnd == hwnd) {
@@ -326,20 +325,6 @@ BOOL WINAPI IsWindow(HWND hwnd) {
     LayerState& s = state();
     Lock lk(s.lock);
     return s.find(hwnd) ? TRUE : FALSE;
-}
-
-BOOL WINAPI IsWindowVisible(HWND hwnd) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = s.find(hwnd);
-    return w && visibleTree(s, *w) ? TRUE : FALSE;
-}
-
-BOOL WINAPI IsWindowEnabled(HWND hwnd) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = s.find(hwnd);
-    return w && !(w->style & WS_DISABLED) ? TRUE : FALSE;
 }
 
 BOOL WINAPI MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {

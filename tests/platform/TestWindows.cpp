@@ -11,50 +11,46 @@ std::u16string registerTestClass(WNDPROC proc) {
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = proc;
-    wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = wide.c_str();
-    if (!RegisterClassExW(&wc)) return u"";
-    return wide;
+    return RegisterClassExW(&wc) ? wide : u"";
 }
 
-HWND createTestWindow(const std::u16string& cls, DWORD style, int width, int height, void* param, HWND parent) {
+HWND createTestWindow(const std::u16string& cls, DWORD style, int width, int height, HWND parent) {
     return CreateWindowExW(0, cls.c_str(), u"test", style, CW_USEDEFAULT, CW_USEDEFAULT, width, height, parent, nullptr,
-                           GetModuleHandleW(nullptr), param);
+                           nullptr, nullptr);
 }
 
-bool pumpUntil(const std::function<bool()>& done) {
-    while (!done()) {
-        MSG msg;
-        BOOL r = GetMessageW(&msg, nullptr, 0, 0);
-        if (r == 0 || r == -1) return false;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return true;
+bool waitAndClose(HANDLE thread) {
+    bool ended = MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, 0) == WAIT_OBJECT_0;
+    return CloseHandle(thread) && ended;
+}
+
+void pumpUntil(UINT message) {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) && msg.message != message) DispatchMessageW(&msg);
 }
 
 void pumpReady() {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) {
-            PostQuitMessage(int(msg.wParam));
-            return;
-        }
-        DispatchMessageW(&msg);
-    }
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
-void MessageLog::add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+void MessageLog::add(HWND hwnd, UINT message) {
     std::lock_guard<std::mutex> g(lock);
-    entries.push_back({hwnd, message, wParam, lParam});
+    entries.emplace_back(hwnd, message);
 }
 
 std::vector<UINT> MessageLog::messages(HWND hwnd) {
     std::lock_guard<std::mutex> g(lock);
     std::vector<UINT> out;
-    for (auto& e : entries)
-        if (!hwnd || e.hwnd == hwnd) out.push_back(e.message);
+    for (auto& [h, m] : entries)
+        if (h == hwnd) out.push_back(m);
     return out;
+}
+
+std::vector<std::pair<HWND, UINT>> MessageLog::all() {
+    std::lock_guard<std::mutex> g(lock);
+    return entries;
 }
 
 void MessageLog::clear() {
@@ -63,6 +59,6 @@ void MessageLog::clear() {
 }
 
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    messageLog.add(hwnd, message, wParam, lParam);
+    messageLog.add(hwnd, message);
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }

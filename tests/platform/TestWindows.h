@@ -1,10 +1,9 @@
 #pragma once
-// Helpers shared by the platform tests: unique window classes, a message log, and a message
-// loop that ends when a condition holds.
+// Helpers shared by the platform tests: unique window classes, threads of the layer, message
+// pumps, and a log of the messages that window procedures saw, in order, across threads.
 
 #include <windows.h>
 
-#include <functional>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -14,28 +13,31 @@ std::u16string registerTestClass(WNDPROC proc);
 
 // A top-level window of the class; 520 x 539 outside (512 x 512 inside) unless told otherwise.
 HWND createTestWindow(const std::u16string& cls, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, int width = 520,
-                      int height = 539, void* param = nullptr, HWND parent = nullptr);
+                      int height = 539, HWND parent = nullptr);
 
-// Retrieves and dispatches messages until done() holds (checked after each message); false if
-// WM_QUIT came first.
-bool pumpUntil(const std::function<bool()>& done);
+// Runs (*body)() on a thread of the layer and returns its handle.
+template <class F>
+HANDLE startThread(F* body) {
+    return CreateThread(
+        nullptr, 0, [](LPVOID p) -> DWORD { return (*static_cast<F*>(p))(); }, body, 0, nullptr);
+}
+
+// Waits for a thread's handle without serving messages, then closes it; false if the wait failed.
+bool waitAndClose(HANDLE thread);
+
+// Dispatches messages until one with the given number arrives (not dispatched).
+void pumpUntil(UINT message);
 
 // Dispatches everything that is ready now, without waiting.
 void pumpReady();
 
-// Messages seen by recording window procedures, in order, across threads.
 struct MessageLog {
-    struct Entry {
-        HWND hwnd;
-        UINT message;
-        WPARAM wParam;
-        LPARAM lParam;
-    };
     std::mutex lock;
-    std::vector<Entry> entries;
+    std::vector<std::pair<HWND, UINT>> entries;
 
-    void add(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    std::vector<UINT> messages(HWND hwnd = nullptr);
+    void add(HWND hwnd, UINT message);
+    std::vector<UINT> messages(HWND hwnd);
+    std::vector<std::pair<HWND, UINT>> all();
     void clear();
 };
 extern MessageLog messageLog;

@@ -18,6 +18,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <vector>
@@ -59,5 +60,16 @@ bool forceHeadless();
 
 // True once video is running on the offscreen driver.
 bool headless();
+
+// What the layer holds for the program right now; a program that has closed its windows
+// and cleaned up holds nothing.
+struct Holdings {
+    size_t windows = 0;         // windows not yet destroyed
+    size_t threadHandles = 0;   // thread handles not yet closed
+    size_t dcsTaken = 0;        // GetDC calls not yet matched by ReleaseDC
+    size_t glContexts = 0;      // GL contexts not yet deleted
+    size_t timerPeriods = 0;    // timeBeginPeriod calls not yet matched by timeEndPeriod
+};
+Holdings holdings();
 
 }  // namespace Harness

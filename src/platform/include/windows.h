@@ -123,7 +123,6 @@ typedef HINSTANCE HMODULE;
 typedef HICON HCURSOR;
 
 typedef LRESULT(CALLBACK* WNDPROC)(HWND, UINT, WPARAM, LPARAM);
-typedef void(CALLBACK* TIMERPROC)(HWND, UINT, UINT_PTR, DWORD);
 typedef INT_PTR(WINAPI* PROC)();
 typedef INT_PTR(WINAPI* FARPROC)();
 typedef DWORD(WINAPI* LPTHREAD_START_ROUTINE)(LPVOID lpThreadParameter);
@@ -250,11 +249,6 @@ typedef struct _SECURITY_ATTRIBUTES {
     LPVOID lpSecurityDescriptor;
     BOOL bInheritHandle;
 } SECURITY_ATTRIBUTES, *PSECURITY_ATTRIBUTES, *LPSECURITY_ATTRIBUTES;
-
-// Same size as the 64-bit Windows structure; the layer keeps its own lock inside.
-typedef struct _RTL_CRITICAL_SECTION {
-    alignas(8) unsigned char opaque[40];
-} RTL_CRITICAL_SECTION, CRITICAL_SECTION, *PCRITICAL_SECTION, *LPCRITICAL_SECTION;
 
 // ---- window messages ----
 #define WM_NULL 0x0000
@@ -479,26 +473,21 @@ HWND WINAPI CreateWindowExW(DWORD dwExStyle, LPCWSTR lpClassName, LPCWSTR lpWind
                             HINSTANCE hInstance, LPVOID lpParam);
 BOOL WINAPI DestroyWindow(HWND hWnd);
 BOOL WINAPI IsWindow(HWND hWnd);
-BOOL WINAPI IsWindowVisible(HWND hWnd);
-BOOL WINAPI IsWindowEnabled(HWND hWnd);
 LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LRESULT WINAPI CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
 LONG_PTR WINAPI GetWindowLongPtrW(HWND hWnd, int nIndex);
 LONG_PTR WINAPI SetWindowLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 HWND WINAPI GetParent(HWND hWnd);
-DWORD WINAPI GetWindowThreadProcessId(HWND hWnd, LPDWORD lpdwProcessId);
 BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect);
 BOOL WINAPI GetWindowRect(HWND hWnd, LPRECT lpRect);
 BOOL WINAPI AdjustWindowRect(LPRECT lpRect, DWORD dwStyle, BOOL bMenu);
 BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint);
 BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow);
 BOOL WINAPI EnableWindow(HWND hWnd, BOOL bEnable);
-BOOL WINAPI SetWindowTextW(HWND hWnd, LPCWSTR lpString);
 int WINAPI GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount);
 int WINAPI GetWindowTextLengthW(HWND hWnd);
 BOOL WINAPI GetCursorPos(LPPOINT lpPoint);
 BOOL WINAPI ScreenToClient(HWND hWnd, LPPOINT lpPoint);
-BOOL WINAPI ClientToScreen(HWND hWnd, LPPOINT lpPoint);
 HICON WINAPI LoadIconW(HINSTANCE hInstance, LPCWSTR lpIconName);
 HCURSOR WINAPI LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName);
 HACCEL WINAPI LoadAcceleratorsW(HINSTANCE hInstance, LPCWSTR lpTableName);
@@ -510,62 +499,36 @@ BOOL WINAPI PeekMessageW(LPMSG lpMsg, HWND hWnd, UINT wMsgFilterMin, UINT wMsgFi
 BOOL WINAPI TranslateMessage(const MSG* lpMsg);
 LRESULT WINAPI DispatchMessageW(const MSG* lpMsg);
 BOOL WINAPI PostMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
-BOOL WINAPI PostThreadMessageW(DWORD idThread, UINT Msg, WPARAM wParam, LPARAM lParam);
 void WINAPI PostQuitMessage(int nExitCode);
 LRESULT WINAPI SendMessageW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam);
-BOOL WINAPI WaitMessage(void);
 DWORD WINAPI MsgWaitForMultipleObjects(DWORD nCount, const HANDLE* pHandles, BOOL fWaitAll,
                                        DWORD dwMilliseconds, DWORD dwWakeMask);
-UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC lpTimerFunc);
-BOOL WINAPI KillTimer(HWND hWnd, UINT_PTR uIDEvent);
 
 // ---- painting (user32, gdi32) ----
 BOOL WINAPI InvalidateRect(HWND hWnd, const RECT* lpRect, BOOL bErase);
-BOOL WINAPI ValidateRect(HWND hWnd, const RECT* lpRect);
 BOOL WINAPI UpdateWindow(HWND hWnd);
 BOOL WINAPI RedrawWindow(HWND hWnd, const RECT* lprcUpdate, HRGN hrgnUpdate, UINT flags);
-BOOL WINAPI GetUpdateRect(HWND hWnd, LPRECT lpRect, BOOL bErase);
 HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint);
 BOOL WINAPI EndPaint(HWND hWnd, const PAINTSTRUCT* lpPaint);
 HDC WINAPI GetDC(HWND hWnd);
 int WINAPI ReleaseDC(HWND hWnd, HDC hDC);
-HWND WINAPI WindowFromDC(HDC hDC);
-HGDIOBJ WINAPI GetStockObject(int i);
 int WINAPI ChoosePixelFormat(HDC hdc, const PIXELFORMATDESCRIPTOR* ppfd);
 BOOL WINAPI SetPixelFormat(HDC hdc, int format, const PIXELFORMATDESCRIPTOR* ppfd);
-int WINAPI GetPixelFormat(HDC hdc);
-int WINAPI DescribePixelFormat(HDC hdc, int iPixelFormat, UINT nBytes, LPPIXELFORMATDESCRIPTOR ppfd);
 BOOL WINAPI SwapBuffers(HDC hdc);
 
 // ---- WGL ----
 HGLRC WINAPI wglCreateContext(HDC hdc);
 BOOL WINAPI wglDeleteContext(HGLRC hglrc);
 BOOL WINAPI wglMakeCurrent(HDC hdc, HGLRC hglrc);
-HGLRC WINAPI wglGetCurrentContext(void);
-HDC WINAPI wglGetCurrentDC(void);
 PROC WINAPI wglGetProcAddress(LPCSTR lpszProc);
 
 // ---- kernel32 ----
 HMODULE WINAPI GetModuleHandleW(LPCWSTR lpModuleName);
 void WINAPI Sleep(DWORD dwMilliseconds);
 DWORD WINAPI GetLastError(void);
-void WINAPI SetLastError(DWORD dwErrCode);
-DWORD WINAPI GetCurrentThreadId(void);
 HANDLE WINAPI CreateThread(LPSECURITY_ATTRIBUTES lpThreadAttributes, SIZE_T dwStackSize,
                            LPTHREAD_START_ROUTINE lpStartAddress, LPVOID lpParameter,
                            DWORD dwCreationFlags, LPDWORD lpThreadId);
-BOOL WINAPI GetExitCodeThread(HANDLE hThread, LPDWORD lpExitCode);
-HANDLE WINAPI CreateEventW(LPSECURITY_ATTRIBUTES lpEventAttributes, BOOL bManualReset, BOOL bInitialState,
-                           LPCWSTR lpName);
-BOOL WINAPI SetEvent(HANDLE hEvent);
-BOOL WINAPI ResetEvent(HANDLE hEvent);
-DWORD WINAPI WaitForSingleObject(HANDLE hHandle, DWORD dwMilliseconds);
-DWORD WINAPI WaitForMultipleObjects(DWORD nCount, const HANDLE* lpHandles, BOOL bWaitAll, DWORD dwMilliseconds);
 BOOL WINAPI CloseHandle(HANDLE hObject);
-void WINAPI InitializeCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
-void WINAPI EnterCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
-BOOL WINAPI TryEnterCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
-void WINAPI LeaveCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
-void WINAPI DeleteCriticalSection(LPCRITICAL_SECTION lpCriticalSection);
 
 }  // extern "C"

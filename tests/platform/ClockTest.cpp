@@ -1,0 +1,39 @@
+// The virtual clock that paced loops run on in tests and captures, and calls outside the
+// implemented subset, which abort naming the call.
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <mmsystem.h>
+
+#include <functional>
+
+#include "Harness.h"
+
+namespace {
+
+TEST(Clock, VirtualClockAdvancesOnlyBySleepAndWraps) {
+    Harness::useVirtualClock(true, 0xFFFFFFF0u);
+    EXPECT_EQ(timeGetTime(), 0xFFFFFFF0u);
+    Sleep(16);
+    EXPECT_EQ(timeGetTime(), 0u);
+    Sleep(1000000);
+    EXPECT_EQ(timeGetTime(), 1000000u);
+    Harness::useVirtualClock(false);
+    const DWORD start = timeGetTime();
+    Sleep(20);
+    EXPECT_GE(DWORD(timeGetTime() - start), 20u) << "the real clock again";
+}
+
+DWORD WINAPI returnsParameter(LPVOID parameter) { return DWORD(reinterpret_cast<uintptr_t>(parameter)); }
+
+TEST(Unimplemented, CallsOutsideTheSubsetAbortWithTheirName) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const std::pair<std::function<void()>, const char*> cases[] = {
+        {[] { CreateThread(nullptr, 0, returnsParameter, nullptr, CREATE_SUSPENDED, nullptr); }, "CreateThread"},
+        {[] { GetDC(nullptr); }, "GetDC\\(NULL\\)"},
+        {[] { Sleep(INFINITE); }, "Sleep\\(INFINITE\\)"},
+    };
+    for (const auto& [call, name] : cases) EXPECT_DEATH(call(), std::string(name) + ".* is not implemented");
+}
+
+}  // namespace
