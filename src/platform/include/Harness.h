@@ -4,7 +4,7 @@
 //
 // - Virtual clock: timeGetTime returns a counter and Sleep(ms) advances it by ms instead of
 //   waiting, so paced loops run as fast as the machine allows and their timing is exact.
-//   Timers (SetTimer) and wait timeouts keep real time.
+//   Wait timeouts keep real time.
 // - Picture hook: receives every presented picture, read back from the back buffer just before
 //   SwapBuffers swaps it. Pixels are the client area, top row first, bytes R, G, B, A in memory
 //   order (one uint32_t per pixel). The hook runs on the thread that calls SwapBuffers, with
@@ -15,6 +15,11 @@
 // - Headless on demand: the offscreen SDL driver even where a display exists.
 // - Closing after N presented frames: after the N-th SwapBuffers the presenting window gets
 //   WM_CLOSE, as from its close button.
+// - Holdings: what the layer still holds for the program (windows, thread handles, DCs, GL
+//   contexts, timer periods), to check that nothing is left behind at close.
+//
+// Missing: mouse and resize injection (tests push SDL events instead), a virtual clock for
+// wait timeouts, pictures of windows that never call SwapBuffers.
 
 #include <windows.h>
 

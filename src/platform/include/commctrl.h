@@ -8,6 +8,10 @@
 // the classes "msctls_statusbar32", "ToolbarWindow32", "tooltips_class32" and "ReBarWindow32"
 // with the messages listed below. The rebar reports a change of its height to its parent with
 // WM_NOTIFY / RBN_HEIGHTCHANGE.
+//
+// Missing: drawing (the controls keep state, they paint nothing), image lists and bitmaps
+// beyond their counts, any other control class (list view, tree view, tabs, progress...), and
+// messages not listed below (they reach default processing and answer 0).
 
 #include <windows.h>
 

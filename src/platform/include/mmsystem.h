@@ -5,6 +5,9 @@
 //
 // Implemented: timeGetTime, timeGetDevCaps (1 ms to 1000000 ms), timeBeginPeriod and
 // timeEndPeriod (checked against that range and balanced; the clock is always 1 ms precise).
+//
+// Missing: timeSetEvent and the multimedia timer callbacks, joysticks, sound (waveOut*,
+// PlaySound), MCI.
 
 #include <windows.h>
 

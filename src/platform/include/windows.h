@@ -13,12 +13,21 @@
 // Implemented: window classes (global, names compared case-insensitively), top-level windows
 // (frame model: 4-pixel borders and a 19-pixel caption for WS_CAPTION/WS_THICKFRAME windows;
 // an SDL window at the client size once the pixel format is set) and virtual child windows
-// (all client area), one message queue per thread, sent/posted/input/paint/timer/quit
-// messages, cross-thread SendMessageW, painting, window text, DC and pixel format (one
-// format: RGBA 8888, 24-bit depth, 8-bit stencil, double buffered), WGL contexts (GL
-// compatibility profile; swaps do not wait for the display refresh), threads, events, waits,
-// critical sections. Anything declared here and not implemented writes "platform: NAME is not
-// implemented" to standard error and aborts.
+// (all client area), one message queue per thread, sent/posted/input/paint/quit messages,
+// cross-thread SendMessageW, painting, window text, DC and pixel format (one format: RGBA
+// 8888, 24-bit depth, 8-bit stencil, double buffered), WGL contexts (GL compatibility profile;
+// swaps do not wait for the display refresh), threads with waitable handles. The functions
+// declared below are all there is. A declared function called in a way the layer does not
+// support writes "platform: NAME is not implemented" to standard error and aborts.
+//
+// Missing: everything not declared here, notably events, critical sections, mutexes and
+// WaitForSingleObject/WaitForMultipleObjects (MsgWaitForMultipleObjects waits on thread
+// handles); SetTimer/WM_TIMER; PostThreadMessageW, WaitMessage; menus, dialogs, resources
+// (only the system's icons and cursors exist, no accelerator table); GDI drawing (a DC serves
+// only GL); DescribePixelFormat/GetPixelFormat; the screen DC (GetDC(NULL)); suspended threads;
+// exit codes of threads; WM_CHAR only for letters, digits and a few control keys (no shift
+// state); mouse capture, focus and activation messages; window regions (RedrawWindow with a
+// region aborts); Sleep(INFINITE) aborts.
 //
 // Retrieval order of GetMessageW/PeekMessageW: messages sent from other threads run inside the
 // call and are never returned; then posted messages, then input (keys, mouse, the close
