@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <atomic>
 
-
 namespace platform {
 
 LayerState& state() {
@@ -23,12 +22,6 @@ struct Unlocked {
     explicit Unlocked(Lock& l) : lk(l) { lk.unlock(); }
     ~Unlocked() { lk.lock(); }
 };
-
-void completeSent(SentMessage& sm, LRESULT result) {
-    sm.result = result;
-    sm.done = true;
-    sm.sender->cv.notify_all();
-}
 
 // Tears down the queue of an exiting thread: its windows vanish without messages (there is no
 // thread left to run them) and whoever waits on a send to it is released with 0.
@@ -51,6 +44,12 @@ struct QueueHolder {
 thread_local QueueHolder queueHolder;
 
 }  // namespace
+
+void completeSent(SentMessage& sm, LRESULT result) {
+    sm.result = result;
+    sm.done = true;
+    sm.sender->cv.notify_all();
+}
 
 DWORD currentThreadId() {
     if (threadIdOfThis == 0) threadIdOfThis = nextThreadId++;

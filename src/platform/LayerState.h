@@ -136,9 +136,12 @@ LayerState& state();
 ThreadQueue& currentQueue();
 DWORD currentThreadId();
 
-// Wakes a thread blocked in GetMessageW/WaitMessage/SendMessageW/MsgWait (Video.cpp: the
-// video thread may wait in SDL). Lock held.
+// Wakes a thread blocked in GetMessageW/SendMessageW/MsgWait (Video.cpp: the video thread
+// may wait in SDL). Lock held.
 void wake(ThreadQueue& queue);
+
+// Hands a sent message's result to its sender and wakes it. Lock held.
+void completeSent(SentMessage& sm, LRESULT result);
 
 // Runs the oldest message sent to this thread; returns false if there was none. Lock held on
 // entry and exit, released while the window procedure runs.

@@ -125,9 +125,7 @@ void forgetWindow(Lock& lk, HWND hwnd) {
     // Whoever still waits on a message to this window gets 0 back.
     for (auto it = q.incoming.begin(); it != q.incoming.end();) {
         if ((*it)->hwnd == hwnd) {
-            (*it)->done = true;
-            (*it)->result = 0;
-            (*it)->sender->cv.notify_all();
+            completeSent(**it, 0);
             it = q.incoming.erase(it);
         } else {
             ++it;
