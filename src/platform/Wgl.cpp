@@ -1,7 +1,6 @@
 // Device contexts, the pixel format, WGL contexts and SwapBuffers (with the harness's picture
 // hook and frame count around the swap).
 
-#include <GL/gl.h>
 #include <SDL.h>
 #include <dlfcn.h>
 
