@@ -1,5 +1,6 @@
 // The test and capture harness (Harness.h): the virtual clock, the picture hook and frame
-// count around SwapBuffers, closing after N frames, key injection and headless on demand.
+// count around SwapBuffers, closing after N frames, key injection, headless on demand and
+// what the layer still holds.
 
 #include "Harness.h"
 

@@ -15,6 +15,7 @@ std::recursive_mutex& videoLock();
 // Starts SDL video once; false (with a line on standard error) if no driver works.
 bool ensureVideo();
 bool videoHeadless();
+bool isVideoThread();
 
 // Uses the offscreen driver even where a display exists, if video has not started yet;
 // returns whether video is or will be headless.
@@ -22,7 +23,6 @@ bool requestHeadless();
 
 // The GL attributes of the one pixel format, set before SDL makes a GL window or context.
 void setGlAttributes();
-bool isVideoThread();
 
 // Creates the SDL window of a top-level window (at its client size). Lock held.
 bool ensureSurface(Window& w);
