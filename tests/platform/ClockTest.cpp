@@ -5,7 +5,9 @@
 #include <windows.h>
 #include <mmsystem.h>
 
+#include <cstdint>
 #include <functional>
+#include <string>
 
 #include "Harness.h"
 
