@@ -7,11 +7,13 @@
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> dataFolderCandidates(const std::string& programFolder, const std::string& sourceData) {
+std::vector<std::string> dataFolderCandidates(const std::string& programFolder) {
     std::vector<std::string> candidates{"."};
-    if (!programFolder.empty())
-        candidates.push_back((fs::path(programFolder) / ".." / "share" / "twistblocks").lexically_normal().string());
-    if (!sourceData.empty()) candidates.push_back(sourceData);
+    if (programFolder.empty()) return candidates;
+    const fs::path program(programFolder);
+    candidates.push_back((program / ".." / "share" / "twistblocks").lexically_normal().string());
+    const fs::path fromBuildTree = program.lexically_relative(TWISTBLOCKS_BINARY_DIR);
+    if (!fromBuildTree.empty() && *fromBuildTree.begin() != "..") candidates.push_back(TWISTBLOCKS_SOURCE_DATA);
     return candidates;
 }
 

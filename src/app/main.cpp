@@ -39,7 +39,7 @@ int main(int argc, char** argv) {
         std::printf("twistblocks %s\n", TWISTBLOCKS_VERSION);
         return 0;
     }
-    const std::string problem = enterDataFolder(dataFolderCandidates(Desktop::programFolder(), TWISTBLOCKS_SOURCE_DATA));
+    const std::string problem = enterDataFolder(dataFolderCandidates(Desktop::programFolder()));
     const std::string placed = problem.empty() ? placeWindow(line) : problem;
     if (!placed.empty()) {
         std::fprintf(stderr, "twistblocks: %s\n", placed.c_str());
