@@ -1,15 +1,12 @@
 // twistblocks-capture: runs the unchanged demo (the same entry, window, game frame and
 // controller), headless on the virtual clock unless asked otherwise, writes the pictures
 // of the listed frames as DIR/frame-NNNNNN.png, closes the window after N frames as a user
-// would, and exits with the demo's exit code. It finds the data as the demo does; DIR is
-// taken relative to the folder it was started in.
+// would, and exits with the demo's exit code. Run it in the data folder, like the demo.
 
 #include "CaptureOptions.h"
 #include "PngWriter.h"
-#include "app/DataFolder.h"
 #include "app/TwistblocksDemo.h"
 
-#include <Desktop.h>
 #include <Harness.h>
 
 #include <cstdio>
@@ -26,13 +23,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::error_code ignored;
-    options.out = std::filesystem::absolute(options.out, ignored).string();
     std::filesystem::create_directories(options.out, ignored);
-    if (const std::string error = enterDataFolder(dataFolderCandidates(Desktop::programFolder()));
-        !error.empty()) {
-        std::fprintf(stderr, "twistblocks-capture: %s\n", error.c_str());
-        return 1;
-    }
     if (!options.window) Harness::forceHeadless();
     if (!options.realtime) Harness::useVirtualClock(true);
     bool writeFailed = false;
