@@ -3,6 +3,7 @@
 
 #include "platform/DesktopWindow.h"
 
+#include <SDL_syswm.h>
 #include <X11/Xlib.h>
 
 #include <cstdio>
@@ -25,6 +26,20 @@ struct Target {
 Target& target() {
     static auto* t = new Target;
     return *t;
+}
+
+// Follows the foreign window's size: SDL hears of its ConfigureNotify (and sends the resize
+// that becomes WM_SIZE) only if our connection selects StructureNotify on it; the mask is per
+// client, so the owner's own selection is untouched.
+void followSize(SDL_Window* window, uint64_t id) {
+    SDL_SysWMinfo info;
+    SDL_VERSION(&info.version);
+    if (!SDL_GetWindowWMInfo(window, &info) || info.subsystem != SDL_SYSWM_X11) return;
+    Display* display = info.info.x11.display;
+    XWindowAttributes attributes;
+    if (!XGetWindowAttributes(display, ::Window(id), &attributes)) return;
+    XSelectInput(display, ::Window(id), attributes.your_event_mask | StructureNotifyMask);
+    XFlush(display);
 }
 
 }  // namespace
@@ -51,6 +66,7 @@ SDL_Window* takeDesktopTarget(const char* title, Uint32 flags, bool& foreign) {
                      static_cast<unsigned long long>(t.foreign), SDL_GetError());
         return nullptr;
     }
+    followSize(window, t.foreign);
     // SDL wakes a thread waiting for events with a message to its newest window, sent to the
     // client that created it: for the foreign window that is its owner, not us. A hidden
     // window of our own, made after it, receives those wake-ups instead.

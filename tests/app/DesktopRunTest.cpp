@@ -10,13 +10,13 @@
 #include <Desktop.h>
 #include <Harness.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <mutex>
 #include <random>
-#include <set>
 #include <sstream>
 #include <thread>
 
@@ -53,34 +53,32 @@ struct Rect {
     return window;
 }
 
-// The screen as it shows now, 0xRRGGBB, row by row.
-std::vector<unsigned long> screenPixels(int& width) {
-    width = DisplayWidth(display(), 0);
-    const int height = DisplayHeight(display(), 0);
-    XImage* image = XGetImage(display(), DefaultRootWindow(display()), 0, 0, width, height, AllPlanes, ZPixmap);
-    std::vector<unsigned long> pixels;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) pixels.push_back(XGetPixel(image, x, y) & 0xFFFFFF);
-    XDestroyImage(image);
-    return pixels;
-}
-
-// The demo has drawn over `area` (hardly any background left, the cube's colours there), and
-// nowhere outside it (the black root window).
+// The demo has drawn over `area` (hardly any background left, the cube's coloured stickers
+// centred in it, as the picture is laid out for the area's size) and nowhere outside it (the
+// black root window).
 bool drawnOnlyOver(Rect area, unsigned long background) {
-    int width;
-    const std::vector<unsigned long> pixels = screenPixels(width);
-    std::set<unsigned long> colours;
-    std::size_t left = 0;
-    for (std::size_t i = 0; i < pixels.size(); ++i) {
-        const int x = int(i % width) - area.x, y = int(i / width) - area.y;
-        const bool inside = x >= 0 && y >= 0 && x < area.width && y < area.height;
-        if (!inside && pixels[i] != 0) return false;
-        if (!inside) continue;
-        colours.insert(pixels[i]);
-        left += pixels[i] == background;
+    const int width = DisplayWidth(display(), 0), height = DisplayHeight(display(), 0);
+    XImage* image = XGetImage(display(), DefaultRootWindow(display()), 0, 0, width, height, AllPlanes, ZPixmap);
+    long left = 0, coloured = 0, sumX = 0, sumY = 0;
+    bool outsideClean = true;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned long p = XGetPixel(image, x, y) & 0xFFFFFF;
+            const int ax = x - area.x, ay = y - area.y;
+            if (ax < 0 || ay < 0 || ax >= area.width || ay >= area.height) {
+                outsideClean = outsideClean && p == 0;
+                continue;
+            }
+            left += p == background;
+            const int r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
+            if (std::max({r, g, b}) - std::min({r, g, b}) < 100) continue;
+            ++coloured, sumX += ax, sumY += ay;
+        }
     }
-    return left * 100 < std::size_t(area.width * area.height) && colours.size() > 20;
+    XDestroyImage(image);
+    const auto centred = [&](long sum, int size) { return std::abs(sum / coloured - size / 2) < size / 8; };
+    return outsideClean && left * 100 < long(area.width) * area.height && coloured > 100 &&
+           centred(sumX, area.width) && centred(sumY, area.height);
 }
 
 bool waitFor(const std::function<bool()>& done, std::chrono::seconds limit = 30s) {
@@ -112,11 +110,7 @@ public:
         pid = 0;
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
-    std::string output() const {
-        std::stringstream text;
-        text << std::ifstream(out).rdbuf();
-        return text.str();
-    }
+    std::string output() const { return (std::stringstream() << std::ifstream(out).rdbuf()).str(); }
     const fs::path out = fs::temp_directory_path() / ("twistblocks-desktop-" + std::to_string(getpid()) + ".out");
     pid_t pid = 0;
 };
