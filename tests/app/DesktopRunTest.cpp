@@ -54,14 +54,13 @@ struct Rect { int x, y, width, height; bool operator==(const Rect&) const = defa
 bool drawnOnlyOver(Rect area, unsigned long background) {
     const int width = DisplayWidth(display(), 0), height = DisplayHeight(display(), 0);
     XImage* image = XGetImage(display(), DefaultRootWindow(display()), 0, 0, width, height, AllPlanes, ZPixmap);
-    long left = 0, coloured = 0, sumX = 0, sumY = 0;
-    bool outsideClean = true;
+    long left = 0, coloured = 0, sumX = 0, sumY = 0, strayOutside = 0;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             const unsigned long p = XGetPixel(image, x, y) & 0xFFFFFF;
             const int ax = x - area.x, ay = y - area.y;
             if (ax < 0 || ay < 0 || ax >= area.width || ay >= area.height) {
-                outsideClean = outsideClean && p == 0;
+                strayOutside += p != 0;
                 continue;
             }
             left += p == background;
@@ -72,7 +71,7 @@ bool drawnOnlyOver(Rect area, unsigned long background) {
     }
     XDestroyImage(image);
     const auto centred = [&](long sum, int size) { return std::abs(sum / coloured - size / 2) < size / 8; };
-    return outsideClean && left * 100 < long(area.width) * area.height && coloured > 100 &&
+    return strayOutside == 0 && left * 100 < long(area.width) * area.height && coloured > 100 &&
            centred(sumX, area.width) && centred(sumY, area.height);
 }
 
@@ -108,26 +107,26 @@ public:
     pid_t pid = 0;
 };
 
-const std::string kProgram = TWISTBLOCKS_PROGRAM;
-const std::string kInstalled = TWISTBLOCKS_INSTALL_PREFIX "/bin/twistblocks";
+const std::string kProgram = TWISTBLOCKS_PROGRAM, kInstalled = TWISTBLOCKS_INSTALL_PREFIX "/bin/twistblocks";
 
 }  // namespace
 
-// How screensaver daemons and people hand the program a window; ID stands for its id.
-struct Launch { const char* name; std::string command; bool root; };
+// How screensaver daemons and people hand the program a window (ID stands for its id), or the screen.
+struct Launch { const char* name; std::string command; bool screen; };  // screen: the whole screen is drawn
 
 class DrawingIntoAWindow : public testing::TestWithParam<Launch> {};
 
 TEST_P(DrawingIntoAWindow, StaysInsideItFollowsItsSizeAndLeavesItInPlace) {
     const Launch& launch = GetParam();
-    const Rect area = launch.root ? Rect{0, 0, DisplayWidth(display(), 0), DisplayHeight(display(), 0)} : Rect{40, 30, 200, 160};
-    const ::Window window = launch.root ? DefaultRootWindow(display()) : makeWindow(area);
+    const Rect area = launch.screen ? Rect{0, 0, DisplayWidth(display(), 0), DisplayHeight(display(), 0)} : Rect{40, 30, 200, 160};
+    const ::Window window = launch.screen ? DefaultRootWindow(display()) : makeWindow(area);
+    XClearWindow(display(), DefaultRootWindow(display()));  // no picture left from an earlier case
     std::string command = launch.command;
     if (const auto at = command.find("ID"); at != std::string::npos)
         command.replace(at, 2, command[at - 1] == 'x' ? (std::stringstream() << std::hex << window).str() : std::to_string(window));
     Program program(command);
-    ASSERT_TRUE(waitFor([&] { return drawnOnlyOver(area, launch.root ? 0 : kMagenta); })) << program.output();
-    if (!launch.root) {
+    ASSERT_TRUE(waitFor([&] { return drawnOnlyOver(area, launch.screen ? 0 : kMagenta); })) << program.output();
+    if (!launch.screen) {
         XResizeWindow(display(), window, 300, 220);
         EXPECT_TRUE(waitFor([&] { return drawnOnlyOver({40, 30, 300, 220}, kMagenta); }));
     }
@@ -136,7 +135,7 @@ TEST_P(DrawingIntoAWindow, StaysInsideItFollowsItsSizeAndLeavesItInPlace) {
     XWindowAttributes after{};
     ASSERT_TRUE(XGetWindowAttributes(display(), window, &after));
     EXPECT_EQ(after.map_state, IsViewable);
-    if (launch.root) return;
+    if (launch.screen) return;
     EXPECT_EQ((Rect{after.x, after.y, after.width, after.height}), (Rect{40, 30, 300, 220}));
     XDestroyWindow(display(), window);
 }
@@ -145,7 +144,8 @@ INSTANTIATE_TEST_SUITE_P(
     DesktopRunTest, DrawingIntoAWindow,
     testing::Values(Launch{"InstalledFromTmp", "cd /tmp && exec " + kInstalled + " --window-id 0xID", false},
                     Launch{"ScreensaverWindow", "cd /tmp && XSCREENSAVER_WINDOW=ID exec " + kProgram, false},
-                    Launch{"Root", "exec " + kProgram + " --root", true}),
+                    Launch{"Root", "exec " + kProgram + " --root", true},
+                    Launch{"Fullscreen", "exec " + kProgram + " --fullscreen", true}),
     [](const testing::TestParamInfo<Launch>& info) { return info.param.name; });
 
 // SIGTERM while the program loads (it has taken its window) or runs (it has drawn), at random
