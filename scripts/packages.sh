@@ -6,6 +6,7 @@ TWISTBLOCKS_PACKAGES=(
     libsdl2-dev libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
     libpng-dev zlib1g-dev libjpeg62-turbo-dev libpcre2-dev
     libtinyobjloader-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64
+    libx11-dev xvfb x11-apps
 )
 
 install_missing_packages() {

@@ -32,8 +32,8 @@ int myGameFrame::scramble(Twistblock& cube, int maxSize, Array<History>& history
 int myGameFrame::gameLoop() {
     init_genrand(7777777);
     sprite->init(512, 8192, 32, 8192, &gameInfo);
-    sprite->loadModel("3d_obj/block.obj", 0);
-    sprite->loadPatternSheet("img_data/font8x16.png", 32, 8, 16, 16, 16);
+    sprite->loadModel(kModelFile, 0);
+    sprite->loadPatternSheet(kFontFile, 32, 8, 16, 16, 16);
     SPformat text(*sprite, 32, 8, 16);
     Array<History> history(kHistoryLength);
     Twistblock cube;

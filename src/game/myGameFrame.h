@@ -34,6 +34,9 @@ public:
     static constexpr int kHistoryLength = 100;
     static constexpr int kFramesPerTurn = 20;
     static constexpr int kRestPeriods = 15;  // 16 periods of 20 frames: 320 frames at rest
+    // The data files, relative to the working directory.
+    static constexpr const char* kModelFile = "3d_obj/block.obj";
+    static constexpr const char* kFontFile = "img_data/font8x16.png";
 
     myGameFrame(const std::string& caption, const std::string& className);
 

@@ -36,6 +36,7 @@ struct WindowClass {
 // outlives the HWND while a context still uses it.
 struct Surface {
     SDL_Window* window = nullptr;
+    bool foreign = false;  // made from someone else's X window (Desktop::drawInto)
     ~Surface();
 };
 

@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "base/Utf.h"
+#include "platform/DesktopWindow.h"
 #include "platform/Keys.h"
 
 namespace platform {
@@ -129,20 +130,25 @@ bool ensureSurface(Window& w) {
     flags |= (w.visible && !video().headless) ? SDL_WINDOW_SHOWN : SDL_WINDOW_HIDDEN;
     if (w.style & WS_THICKFRAME) flags |= SDL_WINDOW_RESIZABLE;
     POINT o{w.rect.left + w.frame.left, w.rect.top + w.frame.top};
-    SDL_Window* sdl = SDL_CreateWindow(::toUtf8(w.text).c_str(), o.x, o.y, std::max(1, clientWidth(w)),
-                                       std::max(1, clientHeight(w)), flags);
+    bool foreign = false;
+    SDL_Window* sdl = takeDesktopTarget(::toUtf8(w.text).c_str(), flags, foreign);  // desktop hook
+    if (!sdl)
+        sdl = SDL_CreateWindow(::toUtf8(w.text).c_str(), o.x, o.y, std::max(1, clientWidth(w)),
+                               std::max(1, clientHeight(w)), flags);
     if (!sdl) {
         std::fprintf(stderr, "platform: cannot create an SDL window: %s\n", SDL_GetError());
         return false;
     }
     w.surface = std::make_shared<Surface>();
     w.surface->window = sdl;
+    w.surface->foreign = foreign;
     video().windowsById[SDL_GetWindowID(sdl)] = w.handle;
+    announceSize(sdl, clientWidth(w), clientHeight(w));  // desktop hook: screen or foreign size
     return true;
 }
 
 void syncSurface(Window& w) {
-    if (!w.surface) return;
+    if (!w.surface || w.surface->foreign) return;  // desktop hook: someone else's window
     std::lock_guard<std::recursive_mutex> v(videoLock());
     SDL_Window* sdl = w.surface->window;
     SDL_SetWindowTitle(sdl, ::toUtf8(w.text).c_str());

@@ -1,0 +1,223 @@
+// The program as desktops run it, in processes of its own under Xvfb (with-xvfb.sh, black root
+// window): installed and started from /tmp, drawing into a window made here as a screensaver
+// daemon hands one over, ended by signals at any moment, refusing bad options and missing data.
+
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <Desktop.h>
+#include <Harness.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <mutex>
+#include <random>
+#include <sstream>
+#include <thread>
+
+#include "app/TwistblocksDemo.h"
+
+#include <X11/Xlib.h>  // last: its macros (None, Bool, Status) clash with the headers above
+#include <X11/Xutil.h>
+
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr unsigned long kMagenta = 0xFF00FF;  // the test windows' background; the demo never draws it
+
+// X errors are ignored: a window gone is a finding, not a crash.
+Display* display() {
+    static Display* connection = (XSetErrorHandler([](Display*, XErrorEvent*) { return 0; }), XOpenDisplay(nullptr));
+    return connection;
+}
+
+struct Rect { int x, y, width, height; bool operator==(const Rect&) const = default; };
+
+::Window makeWindow(Rect r) {
+    const ::Window window =
+        XCreateSimpleWindow(display(), DefaultRootWindow(display()), r.x, r.y, r.width, r.height, 0, 0, kMagenta);
+    XMapWindow(display(), window);
+    XSync(display(), False);
+    return window;
+}
+
+// The demo has drawn over `area` (hardly any background left, the cube's coloured stickers
+// centred in it, as the picture is laid out for the area's size) and nowhere outside it (the
+// black root window).
+bool drawnOnlyOver(Rect area, unsigned long background) {
+    const int width = DisplayWidth(display(), 0), height = DisplayHeight(display(), 0);
+    XImage* image = XGetImage(display(), DefaultRootWindow(display()), 0, 0, width, height, AllPlanes, ZPixmap);
+    long left = 0, coloured = 0, sumX = 0, sumY = 0, strayOutside = 0;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const unsigned long p = XGetPixel(image, x, y) & 0xFFFFFF;
+            const int ax = x - area.x, ay = y - area.y;
+            if (ax < 0 || ay < 0 || ax >= area.width || ay >= area.height) {
+                strayOutside += p != 0;
+                continue;
+            }
+            left += p == background;
+            const int r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
+            if (std::max({r, g, b}) - std::min({r, g, b}) < 100) continue;
+            ++coloured, sumX += ax, sumY += ay;
+        }
+    }
+    XDestroyImage(image);
+    const auto centred = [&](long sum, int size) { return std::abs(sum / coloured - size / 2) < size / 8; };
+    return strayOutside == 0 && left * 100 < long(area.width) * area.height && coloured > 100 &&
+           centred(sumX, area.width) && centred(sumY, area.height);
+}
+
+bool waitFor(const std::function<bool()>& done, std::chrono::seconds limit = 30s) {
+    for (auto end = std::chrono::steady_clock::now() + limit; std::chrono::steady_clock::now() < end;
+         std::this_thread::sleep_for(20ms))
+        if (done()) return true;
+    return false;
+}
+
+// A shell command run in a process of its own (`exec` keeps the pid the program's), its
+// standard output and error in a file.
+class Program {
+public:
+    explicit Program(const std::string& command) {
+        const std::string line = command + " >" + out.string() + " 2>&1";
+        pid = fork();
+        if (pid == 0) {
+            execl("/bin/sh", "sh", "-c", line.c_str(), nullptr);
+            _exit(127);
+        }
+    }
+    ~Program() { if (pid > 0 && kill(pid, SIGKILL) == 0) waitpid(pid, nullptr, 0); }
+    // The exit code; -1 for a death by signal or no end within the limit (a hang, not slowness).
+    int finish(std::chrono::seconds limit = 10s) {
+        int status = 0;
+        if (!waitFor([&] { return waitpid(pid, &status, WNOHANG) == pid; }, limit)) return -1;
+        pid = 0;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string output() const { return (std::stringstream() << std::ifstream(out).rdbuf()).str(); }
+    const fs::path out = fs::temp_directory_path() / ("twistblocks-desktop-" + std::to_string(getpid()) + ".out");
+    pid_t pid = 0;
+};
+
+const std::string kProgram = TWISTBLOCKS_PROGRAM, kInstalled = TWISTBLOCKS_INSTALL_PREFIX "/bin/twistblocks";
+
+}  // namespace
+
+// How screensaver daemons and people hand the program a window (ID stands for its id), or the screen.
+struct Launch { const char* name; std::string command; bool screen; };  // screen: the whole screen is drawn
+
+class DrawingIntoAWindow : public testing::TestWithParam<Launch> {};
+
+TEST_P(DrawingIntoAWindow, StaysInsideItFollowsItsSizeAndLeavesItInPlace) {
+    const Launch& launch = GetParam();
+    const Rect area = launch.screen ? Rect{0, 0, DisplayWidth(display(), 0), DisplayHeight(display(), 0)} : Rect{40, 30, 200, 160};
+    const ::Window window = launch.screen ? DefaultRootWindow(display()) : makeWindow(area);
+    XClearWindow(display(), DefaultRootWindow(display()));  // no picture left from an earlier case
+    std::string command = launch.command;
+    if (const auto at = command.find("ID"); at != std::string::npos)
+        command.replace(at, 2, command[at - 1] == 'x' ? (std::stringstream() << std::hex << window).str() : std::to_string(window));
+    Program program(command);
+    ASSERT_TRUE(waitFor([&] { return drawnOnlyOver(area, launch.screen ? 0 : kMagenta); })) << program.output();
+    if (!launch.screen) {
+        XResizeWindow(display(), window, 300, 220);
+        EXPECT_TRUE(waitFor([&] { return drawnOnlyOver({40, 30, 300, 220}, kMagenta); }));
+    }
+    kill(program.pid, SIGTERM);
+    EXPECT_EQ(program.finish(), 0) << program.output();
+    XWindowAttributes after{};
+    ASSERT_TRUE(XGetWindowAttributes(display(), window, &after));
+    EXPECT_EQ(after.map_state, IsViewable);
+    if (launch.screen) return;
+    EXPECT_EQ((Rect{after.x, after.y, after.width, after.height}), (Rect{40, 30, 300, 220}));
+    XDestroyWindow(display(), window);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DesktopRunTest, DrawingIntoAWindow,
+    testing::Values(Launch{"InstalledFromTmp", "cd /tmp && exec " + kInstalled + " --window-id 0xID", false},
+                    Launch{"ScreensaverWindow", "cd /tmp && XSCREENSAVER_WINDOW=ID exec " + kProgram, false},
+                    Launch{"Root", "exec " + kProgram + " --root", true},
+                    Launch{"Fullscreen", "exec " + kProgram + " --fullscreen", true}),
+    [](const testing::TestParamInfo<Launch>& info) { return info.param.name; });
+
+// SIGTERM while the program loads (it has taken its window) or runs (it has drawn), at random
+// moments after that, ends it as closing its window does.
+TEST(DesktopRunTest, SigtermWhileLoadingOrRunningExitsWithZero) {
+    std::mt19937 random(20261207);
+    for (int run = 0; run < 6; ++run) {
+        const bool loading = run % 2 == 0;
+        const ::Window window = makeWindow({40, 30, 200, 160});
+        Program program("exec " + kProgram + " --window-id " + std::to_string(window));
+        XWindowAttributes seen{};  // loading: it listens to the window's size, as it does once it has taken it
+        ASSERT_TRUE(waitFor([&] {
+            return loading ? XGetWindowAttributes(display(), window, &seen) && (seen.all_event_masks & StructureNotifyMask)
+                           : drawnOnlyOver({40, 30, 200, 160}, kMagenta);
+        })) << program.output();
+        std::this_thread::sleep_for(std::chrono::milliseconds(random() % (loading ? 100 : 1000)));
+        kill(program.pid, SIGTERM);
+        EXPECT_EQ(program.finish(), 0) << (loading ? "loading\n" : "running\n") << program.output();
+        XDestroyWindow(display(), window);
+    }
+}
+
+// In this process, headless: SIGTERM while the demo is paused (the same picture again and
+// again) ends it with 0 as well.
+TEST(DesktopRunTest, SigtermWhilePausedEndsTheDemo) {
+    fs::current_path(TWISTBLOCKS_DATA_DIR);
+    Harness::forceHeadless();
+    Harness::useVirtualClock(true);
+    std::mutex lock;
+    std::vector<uint32_t> previous;  // the last picture, and how often it came again in a row
+    int repeated = 0;
+    Harness::setPictureHook([&](const Harness::Picture& picture) {
+        std::lock_guard<std::mutex> hold(lock);
+        repeated = picture.pixels == previous ? repeated + 1 : 0;
+        previous = picture.pixels;
+    });
+    Desktop::closeOnSignals();
+    std::thread user([&] {
+        waitFor([] { return Harness::presentedFrames() > 30; });
+        // Space is held until the loop has stood still for half a second: it waits for the release.
+        Harness::injectKey(VK_SPACE, true);
+        for (uint64_t seen = 0; seen != Harness::presentedFrames(); std::this_thread::sleep_for(500ms))
+            seen = Harness::presentedFrames();
+        Harness::injectKey(VK_SPACE, false);
+        waitFor([&] {
+            std::lock_guard<std::mutex> hold(lock);
+            return repeated >= 10;
+        });
+        kill(getpid(), SIGTERM);
+    });
+    EXPECT_EQ(runTwistblocksDemo(), 0);
+    user.join();
+    Harness::setPictureHook({});
+    EXPECT_GE(repeated, 10);
+}
+
+TEST(DesktopRunTest, BadOptionsAndMissingDataGiveTheirMessagesAndExitCodes) {
+    const std::string bare = (fs::temp_directory_path() / ("twistblocks-bare-" + std::to_string(getpid()))).string();  // no data
+    const struct { std::string command; int exitCode; std::string message; } cases[] = {
+        {kProgram + " --bogus", 2, "twistblocks: unknown option --bogus"},
+        {kProgram + " --window-id", 2, "--window-id needs an X window id"},
+        {kProgram + " --window-id 12ab", 2, "--window-id needs an X window id"},
+        {"XSCREENSAVER_WINDOW=none " + kProgram, 2, "XSCREENSAVER_WINDOW is not an X window id: none"},
+        {kProgram + " --window-id 0x7ffffff", 1, "there is no X window 0x7ffffff"},
+        {"mkdir -p " + bare + "/bin && cp " + kInstalled + " " + bare + "/bin && cd /tmp && exec " + bare + "/bin/twistblocks",
+         1, "in /tmp, " + bare + "/share/twistblocks\n"},
+        {kProgram + " --help", 0, "--window-id ID"},
+    };
+    for (const auto& c : cases) {
+        Program program(c.command);
+        EXPECT_EQ(program.finish(), c.exitCode) << c.command;
+        EXPECT_NE(program.output().find(c.message), std::string::npos) << c.command << "\n" << program.output();
+    }
+    fs::remove_all(bare);
+}
