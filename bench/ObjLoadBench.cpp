@@ -1,18 +1,20 @@
-// Model loading: OBJ3D against tinyobjloader on the same generated model of 400k
+// Model loading: OBJ3D against tinyobjloader on the same generated model of about 400k
 // triangles (200k v/vt/vn, three materials), in the same run.
 //
-// The model is written by gen_obj.py (from the shared peers folder beside the checkout,
-// or the script named by TWISTBLOCKS_GEN_OBJ) into $TMPDIR/twistblocks-objbench on first
-// use, never into the source tree. Compare the two real times: OBJ3D / tinyobjloader.
+// The model, a torus, is written afresh at start into $TMPDIR/twistblocks-objbench (never
+// into the source tree); it is the same on every run. Compare the two times, OBJ3D /
+// tinyobjloader: real time on an idle machine, CPU time on a busy one.
 
 #include "assets/OBJ3D.h"
 
 #include <benchmark/benchmark.h>
 #include <tiny_obj_loader.h>
 
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <numbers>
 #include <string>
 
 #include <fcntl.h>
@@ -20,22 +22,56 @@
 
 namespace {
 
+constexpr int kRings = 447;  // around the torus's axis
+constexpr int kSides = 447;  // around its tube: 447 x 447 = 199809 vertices, twice as many triangles
+struct BenchMaterial {
+    const char* name;
+    const char* diffuse;
+};
+const BenchMaterial kMaterials[] = {{"red", "0.8 0.1 0.1"}, {"green", "0.1 0.8 0.1"}, {"blue", "0.1 0.1 0.8"}};
+
+// A torus of radii 1 and 0.3, every vertex with its own texture coordinate and normal
+// (index i for all three), in three bands of rings, one per material; and its MTL file.
+void writeTorus(const std::filesystem::path& obj, const std::filesystem::path& mtl) {
+    FILE* materials = std::fopen(mtl.c_str(), "w");
+    FILE* model = std::fopen(obj.c_str(), "w");
+    if (materials == nullptr || model == nullptr) {
+        std::fprintf(stderr, "cannot write %s\n", obj.c_str());
+        std::exit(1);
+    }
+    for (const BenchMaterial& m : kMaterials)
+        std::fprintf(materials, "newmtl %s\nKa 0.1 0.1 0.1\nKd %s\nKs 0.3 0.3 0.3\nNs 20\n\n", m.name, m.diffuse);
+    std::fclose(materials);
+
+    std::fprintf(model, "mtllib %s\no torus\n", mtl.filename().c_str());
+    const double step = 2.0 * std::numbers::pi;
+    for (int r = 0; r < kRings; ++r)
+        for (int s = 0; s < kSides; ++s) {
+            const double u = step * r / kRings, v = step * s / kSides;
+            const double nx = std::cos(v) * std::cos(u), ny = std::cos(v) * std::sin(u), nz = std::sin(v);
+            std::fprintf(model, "v %.6f %.6f %.6f\nvt %.6f %.6f\nvn %.6f %.6f %.6f\n", std::cos(u) + 0.3 * nx,
+                         std::sin(u) + 0.3 * ny, 0.3 * nz, double(r) / kRings, double(s) / kSides, nx, ny, nz);
+        }
+    const auto index = [](int r, int s) { return (r % kRings) * kSides + s % kSides + 1; };
+    for (int r = 0; r < kRings; ++r) {
+        const int band = r * 3 / kRings;
+        if (r == 0 || band != (r - 1) * 3 / kRings) std::fprintf(model, "usemtl %s\n", kMaterials[band].name);
+        for (int s = 0; s < kSides; ++s) {
+            const int a = index(r, s), b = index(r + 1, s), c = index(r + 1, s + 1), d = index(r, s + 1);
+            std::fprintf(model, "f %d/%d/%d %d/%d/%d %d/%d/%d\nf %d/%d/%d %d/%d/%d %d/%d/%d\n", a, a, a, b, b, b, c, c,
+                         c, a, a, a, c, c, c, d, d, d);
+        }
+    }
+    std::fclose(model);
+}
+
 std::string modelPath() {
     static const std::string path = [] {
         const char* tmp = std::getenv("TMPDIR");
         const std::filesystem::path dir = std::filesystem::path(tmp ? tmp : "/tmp") / "twistblocks-objbench";
-        const std::filesystem::path obj = dir / "big.obj";
-        if (!std::filesystem::exists(obj)) {
-            const char* script = std::getenv("TWISTBLOCKS_GEN_OBJ");
-            const std::string generator =
-                script ? script : std::string(TWISTBLOCKS_SOURCE_DIR) + "/../shared/peers/gen_obj.py";
-            const std::string command = "python3 '" + generator + "' '" + dir.string() + "' >/dev/null";
-            if (std::system(command.c_str()) != 0 || !std::filesystem::exists(obj)) {
-                std::fprintf(stderr, "could not generate %s with %s\n", obj.c_str(), generator.c_str());
-                std::exit(1);
-            }
-        }
-        return obj.string();
+        std::filesystem::create_directories(dir);
+        writeTorus(dir / "torus.obj", dir / "torus.mtl");
+        return (dir / "torus.obj").string();
     }();
     return path;
 }

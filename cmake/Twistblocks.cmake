@@ -1,8 +1,5 @@
 # Shared build settings and the helpers every folder's CMakeLists.txt uses.
 
-find_package(GTest REQUIRED)
-include(GoogleTest)
-
 set(TWISTBLOCKS_WARNINGS -Wall -Wextra)
 # Error messages name files from the project root, whatever folder it was built in.
 add_compile_options(-fmacro-prefix-map=${CMAKE_SOURCE_DIR}/=)
@@ -34,7 +31,12 @@ function(add_twistblocks_library name)
 endfunction()
 
 # add_twistblocks_test(NAME SOURCES ... LIBS ...): a GoogleTest executable registered with CTest.
-# Tests run from the build folder's copy of data/ unless they set their own working directory.
+# Tests that read the installation's files find them through TWISTBLOCKS_DATA_DIR (data/ in
+# the source tree).
+if(TWISTBLOCKS_TESTS)
+  find_package(GTest REQUIRED)
+  include(GoogleTest)
+endif()
 function(add_twistblocks_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${ARG_SOURCES})

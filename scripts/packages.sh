@@ -1,17 +1,20 @@
-# Sourced by scripts/test and scripts/demo: installs the Debian packages the build needs
-# when any is missing (apt-get, through sudo when not root).
-TWISTBLOCKS_PACKAGES=(
-    build-essential cmake pkg-config python3
-    libgtest-dev libgmock-dev libbenchmark-dev
+# Sourced by scripts/test and scripts/demo: installs the Debian packages they need when any
+# is missing (apt-get, through sudo when not root). The demo needs only the first list.
+TWISTBLOCKS_DEMO_PACKAGES=(
+    build-essential cmake pkg-config
     libsdl2-dev libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
     libpng-dev zlib1g-dev libjpeg62-turbo-dev libpcre2-dev
+)
+# Tests, benchmarks and the extra checks (fuzzing with clang, the Windows headers).
+TWISTBLOCKS_TEST_PACKAGES=(
+    python3 libgtest-dev libgmock-dev libbenchmark-dev
     libtinyobjloader-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64
     libx11-dev xvfb x11-apps
 )
 
-install_missing_packages() {
+install_missing_packages() {  # install_missing_packages PACKAGE...
     local missing=()
-    for p in "${TWISTBLOCKS_PACKAGES[@]}" "$@"; do
+    for p in "$@"; do
         dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
     done
     [ ${#missing[@]} -eq 0 ] && return 0

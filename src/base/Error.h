@@ -32,7 +32,7 @@ public:
     using ProgramError::ProgramError;
 };
 
-// A failed ASSERT_THAT (see below).
+// A failed checkThat (see below).
 class AssertionError : public ProgramError {
 public:
     using ProgramError::ProgramError;

@@ -185,9 +185,7 @@ void GameFrame::onDestroyWindow(HWND window) {
 
 void GameFrame::stopLoopThread() {
     if (loopThread == nullptr) return;
-    stopRequested.store(true, std::memory_order_release);
-    // A held Space key would keep the loop thread in its pause check: let go of it.
-    gameInfo.commandKeys &= ~kKeySpace;
+    gameInfo.stopping.store(true, std::memory_order_release);
     // Serve what the loop thread sends meanwhile (its frame's paint) until it has ended.
     while (MsgWaitForMultipleObjects(1, &loopThread, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
         MSG pending;

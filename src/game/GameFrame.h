@@ -45,7 +45,7 @@ public:
 protected:
     // True once the window is closing: a game loop checks it at every frame boundary and
     // returns when it is set.
-    bool stopping() const { return stopRequested.load(std::memory_order_acquire); }
+    bool stopping() const { return gameInfo.stopping.load(std::memory_order_acquire); }
     // From now on paints draw the renderer's lists; the game calls it before its first frame.
     void startPresenting() { presenting.store(true, std::memory_order_release); }
 
@@ -72,6 +72,5 @@ private:
     void stopLoopThread();
 
     std::atomic<bool> presenting{false};
-    std::atomic<bool> stopRequested{false};
     std::atomic<bool> loopClosedWindow{false};
 };

@@ -8,6 +8,8 @@
 // - cursorKeys: arrow keys held down, 1 left, 2 right, 4 down, 8 up.
 // - commandKeys: further keys held down, 16 space, 32 C, 64 Z, 128 X.
 // - mouseX, mouseY: last cursor position in client pixels.
+// - stopping: set by the window thread when the window closes; the loop thread ends at its
+//   next frame boundary, and a wait inside a frame (the pause check) gives up on it.
 //
 // The window thread writes the input and size words while the loop thread may read them,
 // so they are atomic 32-bit words: a whole-word write or a bit set with |= / &= is never
@@ -48,5 +50,6 @@ struct GameInfo {
     std::atomic<int32_t> commandKeys{0};
     std::atomic<int32_t> mouseX{0};
     std::atomic<int32_t> mouseY{0};
+    std::atomic<bool> stopping{false};
     std::mutex contextLock;
 };

@@ -1,5 +1,6 @@
 #include "game/myGameFrame.h"
 
+#include "base/Error.h"
 #include "math/mt19937ar.h"
 #include "render/SPformat.h"
 
@@ -10,14 +11,13 @@ namespace {
 constexpr double kPitch = 0.2;        // distance between block centres
 constexpr double kBlockScale = 0.1;   // the model spans -1..1, so blocks touch
 constexpr double kTilt = 0.785;       // radians about (1, 1, 0)
-constexpr double kSpinStep = 0.1;     // degrees per pass
-constexpr double kRadiansPerDegree = 2.0 * std::numbers::pi / 360.0;
 
 }  // namespace
 
 myGameFrame::myGameFrame(const std::string& caption, const std::string& className) : GameFrame(caption, className) {}
 
 int myGameFrame::scramble(Twistblock& cube, int maxSize, Array<History>& history) {
+    checkThat(maxSize >= 2, "scramble needs a largest cube size of at least 2");
     cube.init(genrand_int31() % (maxSize - 1) + 2);
     for (std::size_t i = history.size(); i-- > 0;) {
         const int axis = genrand_int31() % 3;
@@ -42,24 +42,19 @@ int myGameFrame::gameLoop() {
     Quaternion tilt, base, spin, view;
     tilt.setRotation(kTilt, 1.0, 1.0, 0.0);
     base.setRotation(0.0, 1.0, 0.0, 0.0);
-    PuzzleFrame state;
+    PuzzleSchedule schedule;
 
     startPresenting();
     while (!stopping()) {
-        spin.setRotation(-state.spinAngle * kRadiansPerDegree, 0.0, 1.0, 0.0);
-        state.spinAngle += kSpinStep;
-        if (state.spinAngle >= 360.0) state.spinAngle -= 360.0;
-        view.set(tilt);
-        view.mul(base);
-        view.mul(spin);
-
-        state.paused = sprite->beginFrame() != 0;
-        const PuzzleFrame shown = state;
-        if (!state.paused) {
-            const bool resting = state.step == kHistoryLength;
-            const History& move = history[resting ? kHistoryLength - 1 : state.step];
-            const double t = resting ? 0.0 : (state.tick % kFramesPerTurn) / static_cast<double>(kFramesPerTurn);
-            Array<Anim> poses = cube.getAnim(move.axis, move.layer, move.dir, kPitch, t);
+        const bool paused = sprite->beginFrame() != 0;
+        const PuzzleSchedule::Action action = schedule.next(paused);
+        if (!paused) {
+            spin.setRotation(schedule.spinRadians(), 0.0, 1.0, 0.0);
+            view.set(tilt);
+            view.mul(base);
+            view.mul(spin);
+            const History& move = history[schedule.turn()];
+            Array<Anim> poses = cube.getAnim(move.axis, move.layer, move.dir, kPitch, schedule.fraction());
             const double viewAngle = view.getAngle();
             const vec3D viewAxis = view.getAxis();
             for (Anim& pose : poses) {
@@ -71,23 +66,13 @@ int myGameFrame::gameLoop() {
                 sprite->addSprite3D(0, pose.pos.x, pose.pos.y, pose.pos.z, axis.x, axis.y, axis.z, degrees,
                                     kBlockScale, kBlockScale, kBlockScale, BLEND_NORMAL);
             }
-            if (state.tick % kFramesPerTurn == kFramesPerTurn - 1) {
-                if (state.step < kHistoryLength) {
-                    const History& done = history[state.step];
-                    cube.rotate(done.axis, done.layer, done.dir);
-                    ++state.step;
-                } else if (state.restWait >= kRestPeriods) {
-                    scramble(cube, 6, history);
-                    state.step = 0;
-                    state.restWait = 0;
-                } else {
-                    ++state.restWait;
-                }
-            }
-            text.print(8, 8, "fps=%d tick=%d", sprite->fps(), state.tick);
-            ++state.tick;
+            if (action == PuzzleSchedule::Action::commitTurn)
+                cube.rotate(move.axis, move.layer, move.dir);
+            else if (action == PuzzleSchedule::Action::scramble)
+                scramble(cube, 6, history);
+            text.print(8, 8, "fps=%d tick=%d", sprite->fps(), schedule.shown().tick);
         }
-        frameDone(shown, cube.getSize());
+        frameDone(schedule.shown(), cube.getSize());
         sprite->endFrame();
     }
     return 0;

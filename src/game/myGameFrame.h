@@ -8,6 +8,7 @@
 #include "base/Array.h"
 #include "cube/Twistblock.h"
 #include "game/GameFrame.h"
+#include "game/PuzzleSchedule.h"
 #include "math/Quaternion.h"
 
 #include <cstdint>
@@ -19,21 +20,9 @@ struct History {
     int32_t dir = 0;    // quarter turns, 1 to 3
 };
 
-// What one pass of the controller showed, for observers (tests): the phase is replay while
-// step < 100 and rest once step = 100; while paused the previous picture stays.
-struct PuzzleFrame {
-    int32_t tick = 0;        // frames that ran while not paused; the value printed
-    uint32_t step = 0;       // the History record being played
-    int32_t restWait = 0;    // 20-tick periods since the replay ended
-    double spinAngle = 0.0;  // degrees, in [0, 360), already advanced for the next pass
-    bool paused = false;
-};
-
 class myGameFrame : public GameFrame {
 public:
-    static constexpr int kHistoryLength = 100;
-    static constexpr int kFramesPerTurn = 20;
-    static constexpr int kRestPeriods = 15;  // 16 periods of 20 frames: 320 frames at rest
+    static constexpr int kHistoryLength = PuzzleSchedule::kTurns;
     // The data files, relative to the working directory.
     static constexpr const char* kModelFile = "3d_obj/block.obj";
     static constexpr const char* kFontFile = "img_data/font8x16.png";
@@ -44,7 +33,8 @@ public:
     int gameLoop() override;
     // Builds a solved cube of random size 2 to maxSize, then fills history from its last
     // record down to the first with random turns, applying each at once and recording its
-    // inverse, so that playing history from index 0 solves the cube. Returns 0.
+    // inverse, so that playing history from index 0 solves the cube. Returns 0; raises
+    // AssertionError, touching nothing, when maxSize is below 2.
     virtual int scramble(Twistblock& cube, int maxSize, Array<History>& history);
 
 protected:

@@ -10,6 +10,7 @@
 #include <mmsystem.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <memory>
@@ -412,8 +413,12 @@ int32_t Sprite::pollPause() {
         return (info->commandKeys & kKeySpace) != 0;
     };
     if (spaceHeld()) {
-        // The window thread clears the bit on key-up; give it the processor meanwhile.
-        while (spaceHeld()) std::this_thread::yield();
+        // The window thread clears the bit on key-up. A window that closes meanwhile ends
+        // the wait with the pause unchanged.
+        while (spaceHeld()) {
+            if (info->stopping.load(std::memory_order_acquire)) return paused;
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
         paused = paused ? 0 : 1;
     }
     return paused;

@@ -104,8 +104,9 @@ public:
     // frameInterval ms after the frame's start. Returns 0.
     virtual int32_t endFrame();
     virtual void clearSprites();
-    // While space is held, waits for its release and then toggles the pause. Returns the
-    // paused flag.
+    // While space is held, waits for its release and then toggles the pause; a close of
+    // the window (GameInfo::stopping) ends the wait and leaves the pause as it was. Returns
+    // the paused flag.
     virtual int32_t pollPause();
     // Placements: the new sprite's index, or -1 (nothing stored) for a negative pcg or a
     // full list. pcg is checked against its table only when drawn.
@@ -141,7 +142,7 @@ public:
     virtual int32_t drawFrame(int32_t clientWidth, int32_t clientHeight);
     virtual int32_t sprite2DCount();
     virtual int32_t sprite3DCount();
-    // Frames per second over the last complete 256-frame window; 0 before the first.
+    // 256000 / the time of the last measured window (255 frames of every 256); 0 before the first.
     virtual int32_t fps();
     // Milliseconds from init to the end of the last frame.
     virtual int32_t elapsedTime();
@@ -174,7 +175,7 @@ public:
     DWORD frameStart = 0;
     DWORD frameDuration = 0;
     DWORD windowStart = 0;
-    DWORD windowDuration = 0;  // of the last complete 256-frame window
+    DWORD windowDuration = 0;  // of the last measured 255-frame window
     DWORD frameInterval = 16;
     int32_t paused = 0;
     uint32_t screenTexture = 0;

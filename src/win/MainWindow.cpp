@@ -39,6 +39,13 @@ int MainWindow::setStatusBar(StatusBar& bar, const std::string& text) {
     return result;
 }
 
+int MainWindow::removeChild(WindowObject* child) {
+    if (child == nullptr || child != rebar.get()) return WindowObject::removeChild(child);
+    forgetChild(child);
+    rebar.reset();
+    return 0;
+}
+
 void MainWindow::layOut(WPARAM wParam, LPARAM lParam) {
     RECT client;
     GetClientRect(hwnd, &client);

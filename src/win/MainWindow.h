@@ -14,7 +14,8 @@ class Rebar;
 class StatusBar;
 class ToolBarEx;
 
-// The status bar most recently attached by setStatusBar, for the whole process.
+// The status bar most recently attached by setStatusBar, for the whole process; null once
+// that bar is destroyed.
 extern StatusBar* statusBar;
 
 class MainWindow : public Frame {
@@ -34,6 +35,8 @@ public:
     // Creates the bar in this window; once it has a window it gets a copy of every WM_SIZE
     // and becomes the process-wide status bar. Returns the bar's create result.
     virtual int setStatusBar(StatusBar& bar, const std::string& text);
+    // The rebar is this window's own: removing it deletes it here, and getRebar is null after.
+    int removeChild(WindowObject* child) override;
 
     Rebar* getRebar() const { return rebar.get(); }
     int getRebarHeight() const { return rebarHeight; }

@@ -1,5 +1,6 @@
 #include "win/StatusBar.h"
 
+#include "win/MainWindow.h"
 #include "win/WideText.h"
 
 #include <commctrl.h>
@@ -10,6 +11,10 @@ constexpr WPARAM kSimplePart = 255;
 }  // namespace
 
 StatusBar::StatusBar() = default;
+
+StatusBar::~StatusBar() {
+    if (statusBar == this) statusBar = nullptr;
+}
 
 int StatusBar::addStyle(DWORD bits) {
     style |= bits;

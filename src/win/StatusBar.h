@@ -11,7 +11,8 @@
 class StatusBar {
 public:
     StatusBar();
-    virtual ~StatusBar() = default;
+    // Detaches the bar if it is the process-wide one.
+    virtual ~StatusBar();
 
     virtual int addStyle(DWORD bits);
     // 0 when created (or already there), -1 when the control cannot be created.

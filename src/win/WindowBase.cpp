@@ -134,8 +134,11 @@ LRESULT CALLBACK WindowBase::classWindowProc(HWND window, UINT message, WPARAM w
         break;
     }
     const auto found = windowObjects.find(window);
-    if (found != windowObjects.end()) return found->second->routeMessage(window, message, wParam, lParam);
-    return DefWindowProcW(window, message, wParam, lParam);
+    if (found == windowObjects.end()) return DefWindowProcW(window, message, wParam, lParam);
+    const LRESULT result = found->second->routeMessage(window, message, wParam, lParam);
+    // The window's last message: its handle will never be seen again.
+    if (message == WM_NCDESTROY) windowObjects.erase(window);
+    return result;
 }
 
 LRESULT CALLBACK WindowBase::subclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -144,5 +147,10 @@ LRESULT CALLBACK WindowBase::subclassProc(HWND window, UINT message, WPARAM wPar
     // The object may be gone already (its destructor runs before the window dies).
     const auto object = windowObjects.find(window);
     if (object != windowObjects.end()) object->second->subclassHook(window, message, wParam, lParam);
-    return CallWindowProcW(previous->second, window, message, wParam, lParam);
+    const LRESULT result = CallWindowProcW(previous->second, window, message, wParam, lParam);
+    if (message == WM_NCDESTROY) {
+        windowObjects.erase(window);
+        previousProcs.erase(window);
+    }
+    return result;
 }

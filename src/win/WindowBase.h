@@ -19,10 +19,10 @@
 
 class WindowBase;
 
-// Handle -> object; filled at WM_CREATE and after CreateWindowExW returns, emptied by the
-// object's destructor.
+// Handle -> object; filled at WM_CREATE and after CreateWindowExW returns, emptied at the
+// window's WM_NCDESTROY or by the object's destructor, whichever comes first.
 extern std::unordered_map<HWND, WindowBase*> windowObjects;
-// Handle -> the window procedure the window had before subclassing.
+// Handle -> the window procedure the window had before subclassing; emptied at WM_NCDESTROY.
 extern std::unordered_map<HWND, WNDPROC> previousProcs;
 
 class WindowBase {

@@ -50,15 +50,20 @@ int WindowObject::addChild(WindowObject* child, HMENU childMenu, bool fitWidth, 
 
 int WindowObject::removeChild(WindowObject* child) {
     if (child == nullptr) return 0;
+    if (forgetChild(child) ||
+        (hwnd != nullptr && child->getHwnd() != nullptr && GetParent(child->getHwnd()) == hwnd))
+        delete child;
+    return 0;
+}
+
+bool WindowObject::forgetChild(WindowObject* child) {
     for (std::size_t i = 0; i < children.size(); ++i) {
         if (children[i] != child) continue;
         fitModes.erase(child);
         children.erase(i);
-        delete child;
-        return 0;
+        return true;
     }
-    if (hwnd != nullptr && child->getHwnd() != nullptr && GetParent(child->getHwnd()) == hwnd) delete child;
-    return 0;
+    return false;
 }
 
 int WindowObject::setToolTip(ToolTip* tip) {

@@ -49,6 +49,9 @@ public:
     int getHeight() const { return height; }
 
 protected:
+    // Drops child from the fitted children without deleting it; false when it is not one.
+    bool forgetChild(WindowObject* child);
+
     int32_t x = CW_USEDEFAULT;
     int32_t y = CW_USEDEFAULT;
     int32_t width = CW_USEDEFAULT;
