@@ -1,7 +1,9 @@
 #pragma once
 // Sprite: the renderer. It owns the 2D and 3D pattern tables (textures cut from images,
 // display lists compiled from OBJ models) and the two sprite lists of the current frame,
-// paces the game loop and draws each frame with OpenGL 1.1.
+// paces the game loop and draws each frame with OpenGL 1.1. Its code is in five files:
+// Sprite.cpp (set-up and the sprite store), SpriteTextures.cpp, SpriteModels.cpp,
+// SpritePacing.cpp (the frame cycle) and SpriteDrawing.cpp (drawFrame).
 //
 // Units: 2D sprites and addSprite3DAt take design pixels of the GameInfo design size
 // (origin top left, y downward); addSprite3D takes world units (the plane z = 0 spans -1 to
@@ -195,6 +197,8 @@ private:
     Object3D* loadingMesh = nullptr;
     std::string loadingFile;
 
+    // The process-wide lock of the initialised flag and the key reads: it guards single words.
+    static std::mutex& criticalSection();
     void drawSprites3D();
     void drawSprites2D();
     bool isInitialized() const;
