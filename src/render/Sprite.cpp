@@ -56,14 +56,8 @@ int32_t Sprite::init(int32_t pcg2DCount, int32_t sprite2DCapacity, int32_t pcg3D
         // inverse: renormalise them, or every scaled model would be lit ten times too bright.
         glEnable(GL_NORMALIZE);
         glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-        GLuint texture = 0;
-        glGenTextures(1, &texture);
-        screenTexture = texture;
-        glBindTexture(GL_TEXTURE_2D, screenTexture);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+        screen.create();
+        screenTexture = screen.texture();
         listBase = glGenLists(pcg3DCount);
         if (listBase == 0) std::printf("glGenLists faild\n");
     }

@@ -28,7 +28,8 @@
 
 #include "assets/Object3D.h"
 #include "base/Array.h"
-#include "game/GameInfo.h"
+#include "render/ScreenTarget.h"
+#include "gameinfo/GameInfo.h"
 
 #include <windows.h>
 
@@ -196,9 +197,12 @@ private:
     // What loadModel is compiling, for createMaterialTexture and drawMaterialFaces.
     Object3D* loadingMesh = nullptr;
     std::string loadingFile;
+    ScreenTarget screen;
 
     // The process-wide lock of the initialised flag and the key reads: it guards single words.
     static std::mutex& criticalSection();
+    // The screen texture drawn back as the background of the 2D pass, where it is needed.
+    void drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture);
     void drawSprites3D();
     void drawSprites2D();
     bool isInitialized() const;

@@ -6,12 +6,14 @@
 
 int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     if (!isInitialized()) return 0;
-    const int32_t shownWidth = info->clientWidth;
-    const int32_t shownHeight = info->clientHeight;
     // A minimised window has no pixels to draw and would divide by a zero height.
-    if (clientWidth <= 0 || clientHeight <= 0 || shownWidth <= 0 || shownHeight <= 0) return 0;
+    if (clientWidth <= 0 || clientHeight <= 0) return 0;
     std::lock_guard lock(listsLock);
 
+    const bool intoTexture = screen.begin(clientWidth, clientHeight);
+    // The 2D pass leaves depth writes off, and a clear obeys that mask; the window's depth
+    // buffer was cleared behind it last frame, the texture's depth buffer was not.
+    glDepthMask(GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
     glViewport(0, 0, clientWidth, clientHeight);
@@ -30,25 +32,45 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     glEnable(GL_LIGHTING);
     drawSprites3D();
 
-    // The 3D picture becomes the background of the 2D pass. Colour only: the window asks
-    // for no alpha bits, but where the framebuffer has them anyway (the clear alpha is 0,
-    // faces may carry texel alpha) an alpha copy would blend the picture away.
+    // The 3D picture becomes the background of the 2D pass.
     glDisable(GL_BLEND);
-    glBindTexture(GL_TEXTURE_2D, screenTexture);
-    glCopyTexImage2D(GL_TEXTURE_2D, 0, GL_RGB, 0, 0, shownWidth, shownHeight, 0);
+    screen.finish(clientWidth, clientHeight);
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-
-    glEnable(GL_BLEND);
     glDisable(GL_DEPTH_TEST);
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glDepthMask(GL_FALSE);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    drawBackground(clientWidth, clientHeight, intoTexture);
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    drawSprites2D();
+    glDisable(GL_BLEND);
+    return 0;
+}
+
+void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture) {
+    // The quad takes the current colour (the last 2D sprite's): white leaves each texel as
+    // it is, so the quad, which maps texel to pixel, draws the 3D picture unchanged.
+    GLfloat colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    const bool unchanged = colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1;
+    if (unchanged && !intoTexture) return;  // the window already shows that picture
+    if (!unchanged) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glBindTexture(GL_TEXTURE_2D, screen.texture());
+    // Texel to pixel: nearest filtering and no blending draw the same, and cheaper.
+    const GLint filter = unchanged ? GL_NEAREST : GL_LINEAR;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    if (unchanged) {
+        glDisable(GL_BLEND);
+    } else {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
     glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, screenTexture);
-    const double aspect = static_cast<double>(shownWidth) / shownHeight;
+    const double aspect = static_cast<double>(clientWidth) / clientHeight;
     glBegin(GL_QUADS);
     glNormal3d(0, 0, 1);
     glTexCoord2d(0, 0);
@@ -61,10 +83,8 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     glVertex3d(aspect, -1, 0);
     glEnd();
     glDisable(GL_TEXTURE_2D);
-
-    drawSprites2D();
-    glDisable(GL_BLEND);
-    return 0;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
 }
 
 void Sprite::drawSprites3D() {
