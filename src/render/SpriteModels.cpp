@@ -89,6 +89,9 @@ int32_t Sprite::drawMaterialFaces(int32_t m) {
     const Array<face3D>& vertexFaces = mesh.vertexFaces[m];
     const Array<face3D>* normalFaces = inside(mesh.normalFaces, m) ? &mesh.normalFaces[m] : nullptr;
     const Array<face3D>* texCoordFaces = inside(mesh.texCoordFaces, m) ? &mesh.texCoordFaces[m] : nullptr;
+    // One primitive for all of the material's triangles: the same vertices in the same order,
+    // a single draw in the list instead of one per triangle.
+    glBegin(GL_TRIANGLES);
     for (std::size_t j = 0; j < vertexFaces.size(); ++j) {
         const face3D& positions = vertexFaces.data()[j];
         const vec3D* p[3];
@@ -108,7 +111,6 @@ int32_t Sprite::drawMaterialFaces(int32_t m) {
         if (faceNormal.normalize() == 0) faceNormal.set(0, 0, 1);
         const bool hasNormals = normalFaces != nullptr && j < normalFaces->size();
         const bool hasTexCoords = texCoordFaces != nullptr && j < texCoordFaces->size();
-        glBegin(GL_TRIANGLES);
         for (int k = 0; k < 3; ++k) {
             const int32_t n = hasNormals ? corner(normalFaces->data()[j], k) : -1;
             const vec3D& normal = inside(mesh.normals, n) ? mesh.normals.data()[n] : faceNormal;
@@ -122,8 +124,8 @@ int32_t Sprite::drawMaterialFaces(int32_t m) {
             }
             glVertex3d(p[k]->x, p[k]->y, p[k]->z);
         }
-        glEnd();
     }
+    glEnd();
     if (textured) glDisable(GL_TEXTURE_2D);
     return 0;
 }
