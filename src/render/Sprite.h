@@ -210,4 +210,7 @@ private:
     static bool readImage(const std::string& fileName, int32_t& width, int32_t& height, Array<uint32_t>& pixels);
     // Makes the texture of a 2D pattern from its pixels (context current).
     static uint32_t makePatternTexture(const PCG2D& pattern);
+    // Makes the pattern's texture (the context made current for it) and stores the pattern as
+    // 2D pattern pcg.
+    void storePattern(int32_t pcg, PCG2D&& pattern);
 };

@@ -50,6 +50,11 @@ int32_t Sprite::loadPattern(const std::string& fileName, int32_t pcg) {
         std::printf("can not load texture png (%s)\n", fileName.c_str());
         return -1;
     }
+    storePattern(pcg, std::move(pattern));
+    return 0;
+}
+
+void Sprite::storePattern(int32_t pcg, PCG2D&& pattern) {
     {
         RenderContext gl(*info);
         if (!gl.current()) throw Error("Failed wglMakeCurrent");
@@ -57,7 +62,6 @@ int32_t Sprite::loadPattern(const std::string& fileName, int32_t pcg) {
     }
     std::lock_guard lock(listsLock);
     pcg2D[pcg] = std::move(pattern);
-    return 0;
 }
 
 int32_t Sprite::loadPatternSheet(const std::string& fileName, int32_t firstPcg, int32_t cellWidth, int32_t cellHeight,
@@ -86,13 +90,7 @@ int32_t Sprite::loadPatternSheet(const std::string& fileName, int32_t firstPcg, 
                     (static_cast<std::size_t>(r) * cellHeight + y) * sheetWidth + static_cast<std::size_t>(c) * cellWidth;
                 std::copy_n(sheet.data() + from, cellWidth, pattern.pixels.data() + static_cast<std::size_t>(y) * cellWidth);
             }
-            {
-                RenderContext gl(*info);
-                if (!gl.current()) throw Error("Failed wglMakeCurrent");
-                pattern.texture = makePatternTexture(pattern);
-            }
-            std::lock_guard lock(listsLock);
-            pcg2D[k] = std::move(pattern);
+            storePattern(k, std::move(pattern));
         }
     }
     return 0;
