@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <map>
+#include <utility>
 
 namespace {
 
@@ -19,23 +20,18 @@ constexpr int kMaxChannelStep = 2;  // of 255
 // few edge pixels may show the neighbouring face. A lost block or a wrong colour is thousands.
 constexpr int kEdgePixels = 8;
 
-// The largest difference of one colour channel of one pixel, and how many pixels exceed the limit.
-struct ChannelDifference {
-    int largest = 0;
-    int pixelsOver = 0;
-};
-
-ChannelDifference compareChannels(const std::vector<uint32_t>& actual, const std::vector<uint32_t>& reference) {
-    ChannelDifference result;
+// How many pixels differ by more than the step in a colour channel; the largest difference.
+std::pair<int, int> compareChannels(const std::vector<uint32_t>& actual, const std::vector<uint32_t>& reference) {
+    int over = 0, largest = 0;
     for (std::size_t i = 0; i < actual.size(); ++i) {
         int worst = 0;
         for (int shift = 0; shift < 24; shift += 8)
             worst = std::max(worst, std::abs(static_cast<int>((actual[i] >> shift) & 0xFF) -
                                              static_cast<int>((reference[i] >> shift) & 0xFF)));
-        result.largest = std::max(result.largest, worst);
-        if (worst > kMaxChannelStep) ++result.pixelsOver;
+        largest = std::max(largest, worst);
+        over += worst > kMaxChannelStep;
     }
-    return result;
+    return {over, largest};
 }
 
 }  // namespace
@@ -59,9 +55,8 @@ TEST(ExactPictureTest, FramesMatchThePicturesOfTheReferenceRenderer) {
         int width = 0, height = 0;
         std::vector<uint32_t> reference;
         ASSERT_TRUE(readPicture(TWISTBLOCKS_SOURCE_DIR "/tests/e2e/exact/" + name, width, height, reference));
-        ASSERT_EQ(width, picture.width);
-        ASSERT_EQ(height, picture.height);
-        const ChannelDifference difference = compareChannels(picture.pixels, reference);
-        EXPECT_LE(difference.pixelsOver, kEdgePixels) << "largest channel difference " << difference.largest;
+        ASSERT_EQ(std::pair(width, height), std::pair(picture.width, picture.height));
+        const auto [over, largest] = compareChannels(picture.pixels, reference);
+        EXPECT_LE(over, kEdgePixels) << "largest channel difference " << largest;
     }
 }

@@ -8,7 +8,7 @@
 
 #include <GL/gl.h>
 
-#include <cstdlib>
+#include <cmath>
 #include <cstring>
 
 namespace {
@@ -17,7 +17,6 @@ PROC WINAPI withoutFramebufferObjects(LPCSTR name) {
     return std::strstr(name, "buffer") != nullptr ? nullptr : wglGetProcAddress(name);
 }
 
-// Parameter: whether the driver's framebuffer objects are used.
 class ScreenTextureTest : public RenderFixture, public testing::WithParamInterface<bool> {
 protected:
     void SetUp() override {
@@ -37,7 +36,7 @@ protected:
         return window.draw(sprite);
     }
 
-    // The texture's texel under picture pixel (x, y) (the texture's rows run bottom up).
+    // The texture's texels, RGB, bottom row first.
     std::vector<uint8_t> readTexture() {
         RenderContext gl(window.info);
         EXPECT_TRUE(gl.current());
@@ -57,7 +56,6 @@ TEST_P(ScreenTextureTest, TheTextureHoldsTheThreeDimensionalPictureUnderTheOverl
         drawFrame(alpha);
         const Picture picture = drawFrame(alpha);
         const std::vector<uint8_t> texels = readTexture();
-        const double a = alpha / 255.0;
         int wrong = 0, model = 0, overlay = 0;
         for (int y = 0; y < 512; ++y)
             for (int x = 0; x < 512; ++x) {
@@ -66,7 +64,7 @@ TEST_P(ScreenTextureTest, TheTextureHoldsTheThreeDimensionalPictureUnderTheOverl
                 model += texel[0] > 150;
                 overlay += underSquare && picture.green(x, y) > picture.red(x, y) + 100;
                 if (underSquare) continue;
-                const double expected = texel[0] * a + 255 * 0.3 * (1 - a);
+                const double expected = (texel[0] * alpha + 255 * 0.3 * (255 - alpha)) / 255;
                 wrong += std::abs(picture.red(x, y) - expected) > 2;
             }
         EXPECT_EQ(wrong, 0);
@@ -75,6 +73,6 @@ TEST_P(ScreenTextureTest, TheTextureHoldsTheThreeDimensionalPictureUnderTheOverl
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(FramebufferObjectsOrCopy, ScreenTextureTest, testing::Bool());
+INSTANTIATE_TEST_SUITE_P(FramebufferObjectsOrCopy, ScreenTextureTest, testing::Bool());  // true: objects used
 
 }  // namespace
