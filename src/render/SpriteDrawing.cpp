@@ -23,14 +23,18 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     gluLookAt(eyeX, eyeY, eyeZ, centerX, centerY, centerZ, upX, upY, upZ);
     glMatrixMode(GL_MODELVIEW);
     glClearColor(0.3f, 0.3f, 0.3f, 0.0f);
-    glDepthMask(GL_TRUE);
     glDisable(GL_BLEND);
     glEnable(GL_DEPTH_TEST);
     glEnable(GL_LIGHT0);
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glLightfv(GL_LIGHT0, GL_AMBIENT, lightAmbient);
     glEnable(GL_LIGHTING);
-    drawSprites3D();
+    try {
+        drawSprites3D();
+    } catch (...) {  // a bad pattern number: the window is drawn into again
+        screen.finish(clientWidth, clientHeight);
+        throw;
+    }
 
     // The 3D picture becomes the background of the 2D pass.
     glDisable(GL_BLEND);
