@@ -1,7 +1,8 @@
 #pragma once
 // Sprite: the renderer. It owns the 2D and 3D pattern tables (textures cut from images,
 // display lists compiled from OBJ models) and the two sprite lists of the current frame,
-// paces the game loop and draws each frame with OpenGL 1.1. Its code is in five files:
+// paces the game loop and draws each frame with OpenGL 1.1 (and a framebuffer object where
+// the driver offers one: ScreenTarget). Its code is in five files:
 // Sprite.cpp (set-up and the sprite store), SpriteTextures.cpp, SpriteModels.cpp,
 // SpritePacing.cpp (the frame cycle) and SpriteDrawing.cpp (drawFrame).
 //
@@ -28,8 +29,8 @@
 
 #include "assets/Object3D.h"
 #include "base/Array.h"
-#include "render/ScreenTarget.h"
 #include "gameinfo/GameInfo.h"
+#include "render/ScreenTarget.h"
 
 #include <windows.h>
 
@@ -180,7 +181,7 @@ public:
     DWORD windowDuration = 0;  // of the last complete 256-frame window
     DWORD frameInterval = 16;
     int32_t paused = 0;
-    uint32_t screenTexture = 0;
+    uint32_t screenTexture = 0;  // screen.texture(): after drawFrame, that frame's 3D picture
     double eyeX = 0, eyeY = 0, eyeZ = 3.73205;
     double centerX = 0, centerY = 0, centerZ = 0;
     double upX = 0, upY = 1, upZ = 0;
