@@ -1,11 +1,13 @@
 // The renderer's heaviest frame of the demo: 152 blocks of the installation's block model
 // (the surface of a 6 x 6 x 6 cube) plus the status line, at 512 x 512 on the headless
 // software GL. Measures the frame's placements and drawFrame, alone (the commands handed
-// to GL) and with glFinish (GL has drawn them), and an empty frame for comparison.
+// to GL) and with glFinish (GL has drawn them), an empty frame for comparison, and the frame
+// pass by pass, with the 3D pass drawn into the screen texture (framebuffer object) or copied.
 
 #include "render/RenderContext.h"
 #include "render/SPformat.h"
 #include "render/Sprite.h"
+#include "glload/glut.h"
 
 #include <GL/gl.h>
 #include <Harness.h>
@@ -13,16 +15,21 @@
 #include <windows.h>
 
 #include <cmath>
+#include <cstring>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
+PROC WINAPI withoutFramebufferObjects(LPCSTR name) {
+    return std::strstr(name, "buffer") != nullptr ? nullptr : wglGetProcAddress(name);
+}
+
 // A 512 x 512 client window with a GL context and an initialised renderer, loaded as the
 // game loads it.
 struct Scene {
-    Scene() {
+    explicit Scene(bool framebufferObjects = true) {
         Harness::forceHeadless();
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -47,7 +54,9 @@ struct Scene {
         info.width = info.height = 512;
         info.clientWidth = info.clientHeight = 512;
         info.sprite = &sprite;
+        if (!framebufferObjects) glut::setProcAddressQuery(withoutFramebufferObjects);
         sprite.init(512, 8192, 32, 8192, &info);
+        glut::setProcAddressQuery(nullptr);
         const std::string data = TWISTBLOCKS_DATA_DIR;
         sprite.loadModel(data + "/3d_obj/block.obj", 0);
         sprite.loadPatternSheet(data + "/img_data/font8x16.png", 32, 8, 16, 16, 16);
@@ -55,8 +64,10 @@ struct Scene {
 
     // One frame's placements: every surface block of the largest cube under the view's
     // tilt, and the status line.
-    void place(int tick) {
+    void place(int tick, bool blocks = true, bool statusLine = true) {
         sprite.clearSprites();
+        if (statusLine) text.print(8, 8, "fps=%d tick=%d", sprite.fps(), tick);
+        if (!blocks) return;
         const double pitch = 0.2;
         for (int x = 0; x < 6; ++x)
             for (int y = 0; y < 6; ++y)
@@ -71,7 +82,6 @@ struct Scene {
                     const double rz = pz * c + (k * py - k * px) * s;
                     sprite.addSprite3D(0, rx, ry, rz, 1, 1, 0, 45.0, 0.1, 0.1, 0.1, BLEND_NORMAL);
                 }
-        text.print(8, 8, "fps=%d tick=%d", sprite.fps(), tick);
     }
 
     GameInfo info;
@@ -117,7 +127,7 @@ void BM_drawFrameFinished(benchmark::State& state) {
 }
 BENCHMARK(BM_drawFrameFinished)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The fixed cost of a frame: clears, the screen copy and the background quad, no sprites.
+// The fixed cost of a frame: the clear and the screen texture's way, no sprites.
 void BM_drawFrameEmpty(benchmark::State& state) {
     Scene& s = scene();
     s.sprite.clearSprites();
@@ -128,6 +138,25 @@ void BM_drawFrameEmpty(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_drawFrameEmpty)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// drawFrame drawn to the end, by what it holds: arg 0 the blocks (3D pass), arg 1 the status
+// line (2D pass), arg 2 the 3D pass into the screen texture (1) or copied from the window (0).
+// CPU time of the whole process, since the software rasteriser draws on threads of its own.
+void BM_drawFramePasses(benchmark::State& state) {
+    static Scene copying(false);
+    Scene& s = state.range(2) ? scene() : copying;
+    s.place(12345, state.range(0) != 0, state.range(1) != 0);
+    RenderContext gl(s.info);
+    for (auto _ : state) {
+        s.sprite.drawFrame(512, 512);
+        glFinish();
+    }
+}
+BENCHMARK(BM_drawFramePasses)
+    ->ArgNames({"blocks", "text", "fbo"})
+    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
+    ->Unit(benchmark::kMicrosecond)
+    ->MeasureProcessCPUTime();
 
 }  // namespace
 

@@ -1,86 +1,95 @@
 #!/usr/bin/env bash
-# compare_with_rubik.sh - the demo side by side with the peer screensaver `rubik` on this
-# machine: both under Xvfb at 512 x 512 on Mesa's software GL, the peer at cube size 6.
+# compare_with_rubik.sh - the demo and the peer screensaver `rubik` (cube size 6) side by side
+# in one Xvfb, 512 x 512 each, each at its own pacing, for DUR seconds after WARM seconds.
+# For each: presented frames (counted exactly by an LD_PRELOAD shim on the buffer swap,
+# swapcount.c), fps, CPU of the whole process (all threads) per frame, peak RSS, and the time
+# from start to the first frame on screen. Then the demo's CPU per frame over the peer's.
 #
-# For the demo it prints:
-#   own pacing   - CPU ms per frame (process, all threads), Xvfb CPU ms per frame, fps,
-#                  mean frame period and its standard deviation, peak RSS, over DUR seconds
-#                  of the unchanged program (build/src/app/twistblocks) after WARM seconds;
-#   uncapped     - CPU ms per frame and frames per CPU-second on the virtual clock
-#                  (twistblocks-capture, headless), from the difference of two run lengths;
-# then runs ../shared/peers/rubik_bench.sh for the peer at its default pacing and uncapped.
-# Frames of the demo are counted by an LD_PRELOAD shim on SDL_GL_SwapWindow (sdlswapcount.c).
-#
-# Needs a build in build/ and: apt-get install -y xvfb xscreensaver-gl-extra gcc
-# Knobs (env): DUR=30 WARM=3 RUBIK=1 (0 skips the peer)
+# Installs what is missing (xvfb, xscreensaver-gl-extra, gcc) with apt-get and builds the demo
+# in build/ when it is not there. Knobs (env): DUR=30 WARM=3 SIZE=6
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 DUR=${DUR:-30}
 WARM=${WARM:-3}
-RUBIK=${RUBIK:-1}
+SIZE=${SIZE:-6}
 demo="$root/build/src/app/twistblocks"
-capture="$root/build/tools/capture/twistblocks-capture"
-for need in "$demo" "$capture"; do
-    [ -x "$need" ] || { echo "missing $need: build first (scripts/test or cmake --build build)" >&2; exit 2; }
-done
-command -v Xvfb >/dev/null || { echo "missing Xvfb: apt-get install -y xvfb" >&2; exit 2; }
+rubik=/usr/libexec/xscreensaver/rubik
+
+missing=()
+command -v Xvfb >/dev/null || missing+=(xvfb)
+[ -x "$rubik" ] || missing+=(xscreensaver-gl-extra)
+command -v cc >/dev/null || missing+=(gcc)
+if [ ${#missing[@]} -gt 0 ]; then
+    sudo=""; [ "$(id -u)" = 0 ] || sudo=sudo
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null ||
+        { echo "cannot install ${missing[*]}" >&2; exit 2; }
+fi
+if [ ! -x "$demo" ]; then
+    cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
+        cmake --build "$root/build" --target twistblocks -j2 >/dev/null || { echo "cannot build the demo" >&2; exit 2; }
+fi
 
 tmp=$(mktemp -d)
-xpid=""; dpid=""
+pids=()
 cleanup() {
-    [ -n "$dpid" ] && kill "$dpid" 2>/dev/null
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
+    for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
     wait 2>/dev/null
     rm -rf "$tmp"
 }
 trap cleanup EXIT
-cc -O2 -shared -fPIC -o "$tmp/sdlswapcount.so" "$here/sdlswapcount.c" -ldl || exit 2
+cc -O2 -shared -fPIC -o "$tmp/swapcount.so" "$here/swapcount.c" -ldl || exit 2
 
 d=90
 while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
-Xvfb ":$d" -screen 0 640x640x24 -nolisten tcp >/dev/null 2>&1 &
-xpid=$!
+Xvfb ":$d" -screen 0 1100x600x24 -nolisten tcp >/dev/null 2>&1 &
+pids+=($!)
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.2; done
 
-cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
-read_slot() { od -An -tu8 -N16 "$1" | tr -s ' ' | sed 's/^ //'; od -An -tf8 -j16 -N16 "$1" | tr -s ' ' | sed 's/^ //'; }
-hz=$(getconf CLK_TCK)
-
-echo "== demo at its own pacing (Xvfb, ${DUR} s after ${WARM} s)"
-(cd "$root/data" && DISPLAY=":$d" SDLSWAPCOUNT_FILE="$tmp/slot" LD_PRELOAD="$tmp/sdlswapcount.so" \
-    exec "$demo" >/dev/null 2>&1) &
-dpid=$!
-sleep "$WARM"
-read -r c0 _ < <(read_slot "$tmp/slot" | head -1)
-read -r s0 q0 < <(read_slot "$tmp/slot" | tail -1)
-p0=$(cpu_ticks "$dpid"); x0=$(cpu_ticks "$xpid")
-sleep "$DUR"
-read -r c1 _ < <(read_slot "$tmp/slot" | head -1)
-read -r s1 q1 < <(read_slot "$tmp/slot" | tail -1)
-p1=$(cpu_ticks "$dpid"); x1=$(cpu_ticks "$xpid")
-rss=$(awk '/VmHWM/ {print $2}' "/proc/$dpid/status")
-kill "$dpid"; wait "$dpid" 2>/dev/null; dpid=""
-python3 - "$c0" "$c1" "$s0" "$s1" "$q0" "$q1" "$p0" "$p1" "$x0" "$x1" "$hz" "$DUR" "$rss" <<'PY'
-import math, sys
-c0, c1, s0, s1, q0, q1, p0, p1, x0, x1, hz, dur, rss = map(float, sys.argv[1:])
-n = c1 - c0
-mean = (s1 - s0) / n
-sd = math.sqrt(max(0.0, (q1 - q0) / n - mean * mean))
-print(f"frames {n:.0f}  fps {n / dur:.1f}  CPU {1000 * (p1 - p0) / hz / n:.2f} ms/frame"
-      f"  Xvfb {1000 * (x1 - x0) / hz / n:.2f} ms/frame  period {mean:.2f} ms (sd {sd:.2f})"
-      f"  peak RSS {rss / 1024:.0f} MB")
-PY
-
-echo "== demo uncapped (virtual clock, headless)"
-cpu_of_run() {  # CPU seconds of one capture run of $1 frames
-    (cd "$root/data" && /usr/bin/time -f '%U %S' "$capture" --frames "$1" 2>&1 >/dev/null | tail -1 | awk '{print $1 + $2}')
+now_ns() { python3 -c "import time; print(time.monotonic_ns())"; }  # the clock of the shim
+# start NAME DIR COMMAND...: runs it on the display with the frame counter; its start time
+# goes to $tmp/NAME.start, its pid to $tmp/NAME.pid.
+start() {
+    local name=$1 dir=$2; shift 2
+    now_ns >"$tmp/$name.start"
+    (cd "$dir" && DISPLAY=":$d" SWAPCOUNT_FILE="$tmp/$name.slot" LD_PRELOAD="$tmp/swapcount.so" \
+        exec "$@" >/dev/null 2>&1) &
+    echo $! >"$tmp/$name.pid"
+    pids+=($!)
 }
-short=$(cpu_of_run 100); long=$(cpu_of_run 1100)
-python3 -c "import sys; ms = ($long - $short) * 1000 / 1000; print(f'CPU {ms:.2f} ms/frame  {1000 / ms:.0f} frames per CPU-second')"
+# sample NAME: frames and CPU ticks of the process now.
+sample() {
+    local pid; pid=$(cat "$tmp/$1.pid")
+    python3 -c "import struct,sys; print(struct.unpack('<Q', open(sys.argv[1],'rb').read(8))[0])" "$tmp/$1.slot" 2>/dev/null || echo 0
+    awk '{print $14 + $15}' "/proc/$pid/stat"
+}
 
-kill "$xpid"; wait "$xpid" 2>/dev/null; xpid=""
-if [ "$RUBIK" = 1 ]; then
-    echo "== peer: rubik (../shared/peers/rubik_bench.sh)"
-    DUR="$DUR" WARM="$WARM" RUNS=1 DELAYS="default 0" bash "$root/../shared/peers/rubik_bench.sh"
-fi
+start demo "$root/data" "$demo"
+start rubik "$tmp" "$rubik" -geometry 512x512+560+0 -size "$SIZE"
+sleep "$WARM"
+for name in demo rubik; do sample "$name" >"$tmp/$name.0"; done
+sleep "$DUR"
+for name in demo rubik; do
+    sample "$name" >"$tmp/$name.1"
+    awk '/VmHWM/ {print $2}' "/proc/$(cat "$tmp/$name.pid")/status" >"$tmp/$name.rss"
+done
+
+python3 - "$tmp" "$DUR" "$(getconf CLK_TCK)" "$SIZE" <<'PY'
+import struct, sys
+tmp, dur, hz, size = sys.argv[1], float(sys.argv[2]), float(sys.argv[3]), sys.argv[4]
+rows = {}
+for name in ("demo", "rubik"):
+    f0, c0 = map(float, open(f"{tmp}/{name}.0").read().split())
+    f1, c1 = map(float, open(f"{tmp}/{name}.1").read().split())
+    first_ns = struct.unpack("<QQddQ", open(f"{tmp}/{name}.slot", "rb").read(40))[4]
+    start_ns = int(open(f"{tmp}/{name}.start").read())
+    frames = f1 - f0
+    rows[name] = (frames, frames / dur, 1000 * (c1 - c0) / hz / max(frames, 1),
+                  float(open(f"{tmp}/{name}.rss").read()) / 1024, (first_ns - start_ns) / 1e6)
+print(f"{'':14} {'frames':>7} {'fps':>6} {'CPU ms/frame':>13} {'peak RSS MB':>12} {'first frame ms':>15}")
+for name, label in (("demo", "twistblocks"), ("rubik", f"rubik size {size}")):
+    n, fps, cpu, rss, first = rows[name]
+    print(f"{label:14} {n:7.0f} {fps:6.1f} {cpu:13.2f} {rss:12.0f} {first:15.0f}")
+print(f"CPU per frame, demo / peer: {rows['demo'][2] / rows['rubik'][2]:.2f}; "
+      f"peak RSS, demo / peer: {rows['demo'][3] / rows['rubik'][3]:.2f}")
+PY

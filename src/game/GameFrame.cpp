@@ -49,8 +49,8 @@ GameFrame::~GameFrame() {
 
 int GameFrame::setClientSize(int width, int height) {
     if (width < 0 || height < 0) return -1;
-    designWidth = width;
-    designHeight = height;
+    gameInfo.width = width;
+    gameInfo.height = height;
     return 0;
 }
 
@@ -89,10 +89,8 @@ LRESULT GameFrame::handleMessage(HWND window, UINT message, WPARAM wParam, LPARA
         onPaint(window);
         return 0;
     case WM_SIZE:
-        clientWidth = LOWORD(lParam);
-        clientHeight = HIWORD(lParam);
-        gameInfo.clientWidth = clientWidth;
-        gameInfo.clientHeight = clientHeight;
+        gameInfo.clientWidth = LOWORD(lParam);
+        gameInfo.clientHeight = HIWORD(lParam);
         return 0;
     case WM_KEYDOWN:
     case WM_KEYUP:
@@ -117,12 +115,10 @@ LRESULT GameFrame::handleMessage(HWND window, UINT message, WPARAM wParam, LPARA
 LRESULT GameFrame::onCreate(HWND window, LPARAM lParam) {
     RECT client{};
     GetClientRect(window, &client);
-    clientWidth = client.right;
-    clientHeight = client.bottom;
-    deviceContext = GetDC(window);
+    const HDC deviceContext = GetDC(window);
     pixelFormatIndex = ChoosePixelFormat(deviceContext, &pixelFormat);
     SetPixelFormat(deviceContext, pixelFormatIndex, &pixelFormat);
-    glContext = wglCreateContext(deviceContext);
+    const HGLRC glContext = wglCreateContext(deviceContext);
     wglMakeCurrent(deviceContext, glContext);
     glut::loadGLEntryPoints();
     wglMakeCurrent(nullptr, nullptr);
@@ -132,10 +128,8 @@ LRESULT GameFrame::onCreate(HWND window, LPARAM lParam) {
     gameInfo.hDC = deviceContext;
     gameInfo.hGLRC = glContext;
     gameInfo.sprite = sprite.get();
-    gameInfo.width = designWidth;
-    gameInfo.height = designHeight;
-    gameInfo.clientWidth = clientWidth;
-    gameInfo.clientHeight = clientHeight;
+    gameInfo.clientWidth = client.right;
+    gameInfo.clientHeight = client.bottom;
     gameInfo.cursorKeys = 0;
     gameInfo.commandKeys = 0;
 
@@ -151,8 +145,8 @@ void GameFrame::onPaint(HWND window) {
     if (presenting.load(std::memory_order_acquire)) {
         RenderContext context(gameInfo);
         if (context.current()) {
-            sprite->drawFrame(clientWidth, clientHeight);
-            SwapBuffers(deviceContext);
+            sprite->drawFrame(gameInfo.clientWidth, gameInfo.clientHeight);
+            SwapBuffers(gameInfo.hDC);
         }
     }
     PAINTSTRUCT paint{};
@@ -177,9 +171,9 @@ void GameFrame::onDestroyWindow(HWND window) {
     if (!loopClosedWindow.load(std::memory_order_acquire)) stopLoopThread();
     onDestroy();
     timeEndPeriod(timerCaps.wPeriodMin);
-    wglDeleteContext(glContext);
-    glContext = nullptr;
-    ReleaseDC(window, deviceContext);
+    wglDeleteContext(gameInfo.hGLRC);
+    gameInfo.hGLRC = nullptr;
+    ReleaseDC(window, gameInfo.hDC);
     PostQuitMessage(0);
 }
 

@@ -10,7 +10,7 @@
 // paint), before the GL context is deleted. When the loop thread itself asked for the close
 // (a failure in the game) it is not waited for there; the destructor collects it.
 
-#include "game/GameInfo.h"
+#include "gameinfo/GameInfo.h"
 #include "render/Sprite.h"
 #include "win/MainWindow.h"
 
@@ -50,18 +50,12 @@ protected:
     void startPresenting() { presenting.store(true, std::memory_order_release); }
 
     HINSTANCE instance = nullptr;
-    HGLRC glContext = nullptr;
-    HDC deviceContext = nullptr;
     PIXELFORMATDESCRIPTOR pixelFormat{};
     int32_t pixelFormatIndex = 0;
     TIMECAPS timerCaps{};
     std::unique_ptr<Sprite> sprite;
     GameInfo gameInfo{};
-    int32_t clientWidth = 0;
-    int32_t clientHeight = 0;
     HANDLE loopThread = nullptr;
-    int32_t designWidth = 0;
-    int32_t designHeight = 0;
 
 private:
     static DWORD WINAPI loopEntry(LPVOID frame);

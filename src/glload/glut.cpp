@@ -38,6 +38,8 @@ const Row rows[] = {GL_ENTRY_POINTS(GLUT_ROW_GROUP, GLUT_ROW_ENTRY)};
 
 void setProcAddressQuery(ProcAddressQuery query) { procAddressQuery = query ? query : wglGetProcAddress; }
 
+PROC queryProcAddress(LPCSTR name) { return procAddressQuery(name); }
+
 int32_t loadGLEntryPoints() {
     int32_t version = kNoVersion;
     const Row* row = std::begin(rows);

@@ -36,5 +36,7 @@ int32_t loadGLEntryPoints();
 // The query that answers for one name; wglGetProcAddress unless replaced (tests).
 using ProcAddressQuery = PROC(WINAPI*)(LPCSTR name);
 void setProcAddressQuery(ProcAddressQuery query);
+// The address that query gives for name (null when the context has no such entry point).
+PROC queryProcAddress(LPCSTR name);
 
 }  // namespace glut

@@ -15,7 +15,7 @@
 // Use in a paint handler:
 //     { RenderContext gl(info); sprite->drawFrame(w, h); SwapBuffers(info.hDC); }
 
-#include "game/GameInfo.h"
+#include "gameinfo/GameInfo.h"
 
 #include <mutex>
 

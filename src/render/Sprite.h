@@ -1,7 +1,10 @@
 #pragma once
 // Sprite: the renderer. It owns the 2D and 3D pattern tables (textures cut from images,
 // display lists compiled from OBJ models) and the two sprite lists of the current frame,
-// paces the game loop and draws each frame with OpenGL 1.1.
+// paces the game loop and draws each frame with OpenGL 1.1 (and a framebuffer object where
+// the driver offers one: ScreenTarget). Its code is in five files:
+// Sprite.cpp (set-up and the sprite store), SpriteTextures.cpp, SpriteModels.cpp,
+// SpritePacing.cpp (the frame cycle) and SpriteDrawing.cpp (drawFrame).
 //
 // Units: 2D sprites and addSprite3DAt take design pixels of the GameInfo design size
 // (origin top left, y downward); addSprite3D takes world units (the plane z = 0 spans -1 to
@@ -26,7 +29,8 @@
 
 #include "assets/Object3D.h"
 #include "base/Array.h"
-#include "game/GameInfo.h"
+#include "gameinfo/GameInfo.h"
+#include "render/ScreenTarget.h"
 
 #include <windows.h>
 
@@ -178,7 +182,7 @@ public:
     DWORD windowDuration = 0;  // of the last measured 255-frame window
     DWORD frameInterval = 16;
     int32_t paused = 0;
-    uint32_t screenTexture = 0;
+    uint32_t screenTexture = 0;  // screen.texture(): after drawFrame, that frame's 3D picture
     double eyeX = 0, eyeY = 0, eyeZ = 3.73205;
     double centerX = 0, centerY = 0, centerZ = 0;
     double upX = 0, upY = 1, upZ = 0;
@@ -195,7 +199,12 @@ private:
     // What loadModel is compiling, for createMaterialTexture and drawMaterialFaces.
     Object3D* loadingMesh = nullptr;
     std::string loadingFile;
+    ScreenTarget screen;
 
+    // The process-wide lock of the initialised flag and the key reads: it guards single words.
+    static std::mutex& criticalSection();
+    // The screen texture drawn back as the background of the 2D pass, where it is needed.
+    void drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture);
     void drawSprites3D();
     void drawSprites2D();
     bool isInitialized() const;
@@ -203,4 +212,7 @@ private:
     static bool readImage(const std::string& fileName, int32_t& width, int32_t& height, Array<uint32_t>& pixels);
     // Makes the texture of a 2D pattern from its pixels (context current).
     static uint32_t makePatternTexture(const PCG2D& pattern);
+    // Makes the pattern's texture (the context made current for it) and stores the pattern as
+    // 2D pattern pcg.
+    void storePattern(int32_t pcg, PCG2D&& pattern);
 };

@@ -30,7 +30,7 @@ public:
     int onDestroy() override {
         // The loop thread has stopped by now, and the context is still there.
         loopStoppedBeforeDestroy = stoppedCleanly.load() || failOnStart;
-        contextAliveAtDestroy = glContext != nullptr;
+        contextAliveAtDestroy = gameInfo.hGLRC != nullptr;
         return 0;
     }
 

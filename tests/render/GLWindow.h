@@ -5,7 +5,7 @@
 // The window's procedure paints like the game window does: RenderContext, drawFrame with
 // the client size, read-back of the back buffer (kept in lastPicture), SwapBuffers.
 
-#include "game/GameInfo.h"
+#include "gameinfo/GameInfo.h"
 #include "render/Sprite.h"
 
 #include <windows.h>

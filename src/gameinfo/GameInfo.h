@@ -1,9 +1,11 @@
 #pragma once
 // GameInfo: the record that the game window owns and fills and hands to the renderer
-// (Sprite::init) by pointer. Everything starts zero.
+// (Sprite::init) by pointer; the window keeps these values nowhere else. Everything starts
+// zero. A module of its own, so that the renderer and the game window both depend on it.
 //
-// - hWnd, hDC, hGLRC, sprite and the design size width x height (pixels; 512 x 512 here)
-//   are written once while the window is created, before the loop thread starts.
+// - the design size width x height (pixels; 512 x 512 here), set by GameFrame::setClientSize,
+//   and hWnd, hDC, hGLRC and sprite, written while the window is created: all before the
+//   loop thread starts.
 // - clientWidth, clientHeight: the client area in pixels, rewritten on every WM_SIZE.
 // - cursorKeys: arrow keys held down, 1 left, 2 right, 4 down, 8 up.
 // - commandKeys: further keys held down, 16 space, 32 C, 64 Z, 128 X.

@@ -1,0 +1,143 @@
+// Sprite: one frame drawn on the window thread: the 3D pass, the screen texture, the 2D pass.
+#include "render/Sprite.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
+    if (!isInitialized()) return 0;
+    // A minimised window has no pixels to draw and would divide by a zero height.
+    if (clientWidth <= 0 || clientHeight <= 0) return 0;
+    std::lock_guard lock(listsLock);
+
+    const bool intoTexture = screen.begin(clientWidth, clientHeight);
+    // The 2D pass leaves depth writes off, and a clear obeys that mask; the window's depth
+    // buffer was cleared behind it last frame, the texture's depth buffer was not.
+    glDepthMask(GL_TRUE);
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glLoadIdentity();
+    glViewport(0, 0, clientWidth, clientHeight);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluPerspective(fovY, static_cast<double>(clientWidth) / clientHeight, nearPlane, farPlane);
+    gluLookAt(eyeX, eyeY, eyeZ, centerX, centerY, centerZ, upX, upY, upZ);
+    glMatrixMode(GL_MODELVIEW);
+    glClearColor(0.3f, 0.3f, 0.3f, 0.0f);
+    glDisable(GL_BLEND);
+    glEnable(GL_DEPTH_TEST);
+    glEnable(GL_LIGHT0);
+    glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
+    glLightfv(GL_LIGHT0, GL_AMBIENT, lightAmbient);
+    glEnable(GL_LIGHTING);
+    try {
+        drawSprites3D();
+    } catch (...) {  // a bad pattern number: the window is drawn into again
+        screen.finish(clientWidth, clientHeight);
+        throw;
+    }
+
+    // The 3D picture becomes the background of the 2D pass.
+    glDisable(GL_BLEND);
+    screen.finish(clientWidth, clientHeight);
+    glDisable(GL_LIGHTING);
+    glDisable(GL_LIGHT0);
+    glLoadIdentity();
+    glDisable(GL_DEPTH_TEST);
+    glDepthMask(GL_FALSE);
+    glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
+    drawBackground(clientWidth, clientHeight, intoTexture);
+
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    drawSprites2D();
+    glDisable(GL_BLEND);
+    return 0;
+}
+
+void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture) {
+    // The quad takes the current colour (the last 2D sprite's): white leaves each texel as
+    // it is, so the quad, which maps texel to pixel, draws the 3D picture unchanged.
+    GLfloat colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    const bool unchanged = colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1;
+    if (unchanged && !intoTexture) return;  // the window already shows that picture
+    if (!unchanged) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glBindTexture(GL_TEXTURE_2D, screen.texture());
+    // Texel to pixel: nearest filtering and no blending draw the same, and cheaper.
+    const GLint filter = unchanged ? GL_NEAREST : GL_LINEAR;
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
+    if (unchanged) {
+        glDisable(GL_BLEND);
+    } else {
+        glEnable(GL_BLEND);
+        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    }
+    glEnable(GL_TEXTURE_2D);
+    const double aspect = static_cast<double>(clientWidth) / clientHeight;
+    glBegin(GL_QUADS);
+    glNormal3d(0, 0, 1);
+    glTexCoord2d(0, 0);
+    glVertex3d(-aspect, -1, 0);
+    glTexCoord2d(0, 1);
+    glVertex3d(-aspect, 1, 0);
+    glTexCoord2d(1, 1);
+    glVertex3d(aspect, 1, 0);
+    glTexCoord2d(1, 0);
+    glVertex3d(aspect, -1, 0);
+    glEnd();
+    glDisable(GL_TEXTURE_2D);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
+}
+
+void Sprite::drawSprites3D() {
+    for (int32_t i = 0; i < count3D; ++i) {
+        const SP3D& sprite = sprites3D[i];
+        if (sprite.blend != BLEND_NORMAL) {
+            glEnable(GL_BLEND);
+            glBlendFunc(GL_SRC_ALPHA, GL_ONE);
+        } else {
+            glDisable(GL_BLEND);
+        }
+        const uint32_t list = pcg3D[sprite.pcg].list;  // before the push: a bad pcg raises
+        glPushMatrix();
+        glTranslated(sprite.x, sprite.y, sprite.z);
+        glRotated(sprite.angle, sprite.axisX, sprite.axisY, sprite.axisZ);
+        glScaled(sprite.scaleX, sprite.scaleY, sprite.scaleZ);
+        glCallList(list);
+        glPopMatrix();
+    }
+}
+
+void Sprite::drawSprites2D() {
+    const double W = info->width;
+    const double H = info->height;
+    // From the last placed down, so that the first placed ends up on top.
+    for (int32_t i = count2D - 1; i >= 0; --i) {
+        const SP2D& sprite = sprites2D[i];
+        const PCG2D& pattern = pcg2D[sprite.pcg];
+        const double hw = pattern.width * sprite.scaleX / H;
+        const double hh = pattern.height * sprite.scaleY / H;
+        glBlendFunc(GL_SRC_ALPHA, sprite.blend != BLEND_NORMAL ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, pattern.texture);
+        glColor4d(1, 1, 1, sprite.alpha / 255.0);
+        glPushMatrix();
+        glTranslated((2 * sprite.x - W) / H, (H - 2 * sprite.y) / H, 0);
+        glRotated(sprite.angle, 0, 0, 1);
+        glBegin(GL_POLYGON);
+        glNormal3d(0, 0, 1);
+        glTexCoord2d(0, 1);
+        glVertex3d(-hw, -hh, 0);
+        glTexCoord2d(1, 1);
+        glVertex3d(hw, -hh, 0);
+        glTexCoord2d(1, 0);
+        glVertex3d(hw, hh, 0);
+        glTexCoord2d(0, 0);
+        glVertex3d(-hw, hh, 0);
+        glEnd();
+        glPopMatrix();
+        glDisable(GL_TEXTURE_2D);
+    }
+}

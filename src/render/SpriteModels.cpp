@@ -1,0 +1,131 @@
+// Sprite: OBJ models compiled into display lists.
+#include "render/Sprite.h"
+
+#include "assets/OBJ3D.h"
+#include "base/Error.h"
+#include "render/RenderContext.h"
+
+#include <GL/gl.h>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+// Corner k (0 = a, 1 = b, 2 = c) of a triangle.
+int32_t corner(const face3D& face, int k) {
+    return k == 0 ? face.a : k == 1 ? face.b : face.c;
+}
+
+template <typename T>
+bool inside(const Array<T>& array, int32_t index) {
+    return index >= 0 && static_cast<std::size_t>(index) < array.size();
+}
+
+}  // namespace
+
+int32_t Sprite::loadModel(const std::string& fileName, int32_t pcg) {
+    if (pcg < 0 || static_cast<std::size_t>(pcg) >= pcg3D.size()) return -1;
+    auto reader = std::make_unique<OBJ3D>();
+    reader->open(fileName);
+    reader->load();
+    const int32_t result = compileModel(*reader->mesh, fileName, pcg);
+    reader->close();
+    return result;
+}
+
+int32_t Sprite::compileModel(Object3D& mesh, const std::string& fileName, int32_t pcg) {
+    if (pcg < 0 || static_cast<std::size_t>(pcg) >= pcg3D.size()) return -1;
+    RenderContext gl(*info);
+    if (!gl.current()) throw Error("Failed wglMakeCurrent");
+    glLoadIdentity();
+    const uint32_t list = listBase + static_cast<uint32_t>(pcg);
+    {
+        std::lock_guard lock(listsLock);
+        pcg3D[pcg].list = list;
+    }
+    // Forget the mesh on every way out: it goes with the reader.
+    struct Loading {
+        Sprite& sprite;
+        ~Loading() {
+            sprite.loadingMesh = nullptr;
+            sprite.loadingFile.clear();
+        }
+    } loading{*this};
+    loadingMesh = &mesh;
+    loadingFile = fileName;
+    for (const auto& [name, m] : mesh.materialIndex)
+        if (createMaterialTexture(m) == 2) return -1;
+    if (list == 0) {
+        std::printf("failed glGenLists\n");
+        return 0;
+    }
+    glDeleteLists(list, 1);
+    glNewList(list, GL_COMPILE);
+    try {
+        for (const auto& [name, m] : mesh.materialIndex) drawMaterialFaces(m);
+    } catch (...) {
+        glEndList();
+        throw;
+    }
+    glEndList();
+    return 0;
+}
+
+int32_t Sprite::drawMaterialFaces(int32_t m) {
+    checkThat(loadingMesh != nullptr, "drawMaterialFaces only while a model loads");
+    const Object3D& mesh = *loadingMesh;
+    const Material& material = mesh.materials[m];
+    materialColor[0] = static_cast<float>(material.diffuse.r);
+    materialColor[1] = static_cast<float>(material.diffuse.g);
+    materialColor[2] = static_cast<float>(material.diffuse.b);
+    materialColor[3] = 1.0f;
+    glMaterialfv(GL_FRONT, GL_DIFFUSE, materialColor);
+    const bool textured = !material.textureFile.empty();
+    if (textured) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, material.textureId);
+    }
+    const Array<face3D>& vertexFaces = mesh.vertexFaces[m];
+    const Array<face3D>* normalFaces = inside(mesh.normalFaces, m) ? &mesh.normalFaces[m] : nullptr;
+    const Array<face3D>* texCoordFaces = inside(mesh.texCoordFaces, m) ? &mesh.texCoordFaces[m] : nullptr;
+    // One primitive for all of the material's triangles: the same vertices in the same order,
+    // a single draw in the list instead of one per triangle.
+    glBegin(GL_TRIANGLES);
+    for (std::size_t j = 0; j < vertexFaces.size(); ++j) {
+        const face3D& positions = vertexFaces.data()[j];
+        const vec3D* p[3];
+        bool complete = true;
+        for (int k = 0; k < 3; ++k) {
+            const int32_t index = corner(positions, k);
+            complete = complete && inside(mesh.vertices, index);
+            p[k] = complete ? &mesh.vertices.data()[index] : nullptr;
+        }
+        if (!complete) continue;  // no corner to put it at: the triangle is left out
+        // Face normal for corners that have none: right-handed about a, b, c.
+        vec3D faceNormal;
+        faceNormal.set(p[1]->x - p[0]->x, p[1]->y - p[0]->y, p[1]->z - p[0]->z);
+        vec3D edge;
+        edge.set(p[2]->x - p[0]->x, p[2]->y - p[0]->y, p[2]->z - p[0]->z);
+        faceNormal.cross(edge);
+        if (faceNormal.normalize() == 0) faceNormal.set(0, 0, 1);
+        const bool hasNormals = normalFaces != nullptr && j < normalFaces->size();
+        const bool hasTexCoords = texCoordFaces != nullptr && j < texCoordFaces->size();
+        for (int k = 0; k < 3; ++k) {
+            const int32_t n = hasNormals ? corner(normalFaces->data()[j], k) : -1;
+            const vec3D& normal = inside(mesh.normals, n) ? mesh.normals.data()[n] : faceNormal;
+            glNormal3d(normal.x, normal.y, normal.z);
+            if (textured) {
+                const int32_t t = hasTexCoords ? corner(texCoordFaces->data()[j], k) : -1;
+                if (inside(mesh.texCoords, t))
+                    glTexCoord2d(mesh.texCoords.data()[t].x, mesh.texCoords.data()[t].y);
+                else
+                    glTexCoord2d(0, 0);
+            }
+            glVertex3d(p[k]->x, p[k]->y, p[k]->z);
+        }
+    }
+    glEnd();
+    if (textured) glDisable(GL_TEXTURE_2D);
+    return 0;
+}
