@@ -3,7 +3,7 @@
 
 #include "E2eSupport.h"
 
-#include "PngWriter.h"
+#include "assets/PngWriter.h"
 
 #include <gtest/gtest.h>
 
