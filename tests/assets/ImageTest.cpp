@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 #include <vector>
 
@@ -111,12 +110,9 @@ TEST_F(ImageTest, TheNameChoosesTheDecoder) {
         FileOPstat state;
     };
     const Case cases[] = {
-        {"font8x16.png", true, 0, FileOPstat::PNG}, {"UPPER.PNG", true, 0, FileOPstat::PNG},
-        {"mixed.pNg", true, 0, FileOPstat::PNG},    {"underscore_png", true, 0, FileOPstat::PNG},
-        {"photo.jpg", false, 0, FileOPstat::JPG},   {"PHOTO.JPG", false, 0, FileOPstat::JPG},
+        {"UPPER.PNG", true, 0, FileOPstat::PNG},    {"underscore_png", true, 0, FileOPstat::PNG},
         {"photo.JpG", false, 0, FileOPstat::JPG},   {"photo.jpeg", false, -1, FileOPstat::NONE},
-        {"picture.bmp", true, -1, FileOPstat::NONE}, {"pngfile", true, -1, FileOPstat::NONE},
-        {"a.png.txt", true, -1, FileOPstat::NONE},
+        {"picture.bmp", true, -1, FileOPstat::NONE}, {"a.png.txt", true, -1, FileOPstat::NONE},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -128,29 +124,6 @@ TEST_F(ImageTest, TheNameChoosesTheDecoder) {
     }
 }
 
-TEST_F(ImageTest, RgbAndRgbaPixelsInMemoryOrder) {
-    int32_t bpp = 0;
-    const std::vector<uint32_t> pixels = decode(png("rgb.png", rgbPng()), &bpp);
-    EXPECT_EQ(bpp, 24);
-    ASSERT_EQ(pixels.size(), 4u);
-    uint8_t first[4];
-    std::memcpy(first, &pixels[0], 4);
-    EXPECT_EQ(first[0], 0xFF);
-    EXPECT_EQ(first[1], 0x00);
-    EXPECT_EQ(first[2], 0x00);
-    EXPECT_EQ(first[3], 0xFF);
-    EXPECT_EQ(pixels[1], rgba(0, 255, 0, 255));
-    EXPECT_EQ(pixels[3], rgba(10, 20, 30, 255));
-
-    PngLayout layout;
-    layout.width = 1;
-    layout.height = 1;
-    layout.colorType = 6;
-    layout.samples = {1, 2, 3, 128};
-    EXPECT_EQ(decode(png("rgba.png", layout), &bpp), std::vector<uint32_t>{rgba(1, 2, 3, 128)});
-    EXPECT_EQ(bpp, 32);
-}
-
 TEST_F(ImageTest, EveryColourLayoutBecomesRgba) {
     struct Case {
         const char* name;
@@ -159,6 +132,8 @@ TEST_F(ImageTest, EveryColourLayoutBecomesRgba) {
         std::vector<uint32_t> pixels;
     };
     const std::vector<Case> cases = {
+        {"rgb", rgbPng(), 24, {rgba(255, 0, 0, 255), rgba(0, 255, 0, 255), rgba(0, 0, 255, 255), rgba(10, 20, 30, 255)}},
+        {"rgba", {1, 1, 6, 8, false, {1, 2, 3, 128}, {}, {}, 0}, 32, {rgba(1, 2, 3, 128)}},
         {"grey", {2, 1, 0, 8, false, {10, 200}, {}, {}, 0}, 8, {rgba(10, 10, 10, 255), rgba(200, 200, 200, 255)}},
         {"grey with alpha", {2, 1, 4, 8, false, {10, 100, 20, 200}, {}, {}, 0}, 16,
          {rgba(10, 10, 10, 100), rgba(20, 20, 20, 200)}},
@@ -235,28 +210,17 @@ TEST_F(ImageTest, JpegPixelsAreOpaqueInEveryColourSpace) {
     }
 }
 
-TEST_F(ImageTest, ClosedImagesAndReopening) {
+TEST_F(ImageTest, ReopeningClosesTheFirstAndRowsPastTheEndAreTransparent) {
     Image image;
     EXPECT_EQ(image.readPixels(4).size(), 0u);
-    EXPECT_EQ(image.close(), 0);
-    EXPECT_EQ(image.state, FileOPstat::NONE);
-
     const std::string first = png("first.png", rgbPng());
-    const std::string second = jpeg("second.jpg", 3, 5, 3, std::vector<uint8_t>(45, 9));
     ASSERT_EQ(image.open(first, "r"), 0);
-    ASSERT_EQ(image.open(second, "r"), 0);
-    EXPECT_EQ(image.state, FileOPstat::JPG);
+    ASSERT_EQ(image.open(jpeg("second.jpg", 3, 5, 3, std::vector<uint8_t>(45, 9)), "r"), 0);
     EXPECT_EQ(image.png, nullptr);
-    EXPECT_EQ(image.getWidth(), 3);
     EXPECT_EQ(image.getHeight(), 5);
-    // A failing second open still closes the first.
-    EXPECT_EQ(image.open((dir / "missing.png").string(), "r"), -1);
-    EXPECT_EQ(image.state, FileOPstat::NONE);
+    EXPECT_EQ(image.open((dir / "missing.png").string(), "r"), -1);  // still closes the second
     EXPECT_EQ(image.jpg, nullptr);
     EXPECT_EQ(image.getWidth(), 0);
-    EXPECT_EQ(image.getBitsPerPixel(), 0);
-
-    // Rows past the end of the file are transparent black.
     ASSERT_EQ(image.open(first, "r"), 0);
     const Array<uint32_t> pixels = image.readPixels(3);
     ASSERT_EQ(pixels.size(), 6u);
@@ -296,16 +260,12 @@ TEST_F(ImageTest, BadFilesFailCleanly) {
     };
     const std::vector<Case> cases = {
         {"missing.png", {}, true, -1, ""},
-        {"missing.jpg", {}, true, -1, ""},
         {"empty.png", {}, false, -1, ""},
-        {"empty.jpg", {}, false, -1, ""},
         {"text.png", text, false, -1, ""},
-        {"text.jpg", text, false, -1, ""},
         {"png-named.jpg", goodPng, false, -1, ""},
         {"truncated-header.png", cut(goodPng, 20), false, -1, ""},
         {"truncated-header.jpg", cut(goodJpeg, 100), false, -1, ""},
         {"wide.png", pngDeclaring(goodPng, 20000, 1), false, -1, ""},
-        {"huge.png", pngDeclaring(goodPng, 16384, 16384), false, -1, ""},
         {"absurd.png", pngDeclaring(goodPng, 0x7FFFFFFF, 0x7FFFFFFF), false, -1, ""},
         {"tall.jpg", jpegDeclaringHeight(goodJpeg, 60000), false, -1, ""},
         {"truncated-data.png", cut(goodPng, goodPng.size() - 40), false, 0, "Read Error"},
@@ -334,18 +294,4 @@ TEST_F(ImageTest, BadFilesFailCleanly) {
         }
         EXPECT_EQ(image.close(), 0);
     }
-}
-
-TEST_F(ImageTest, FlatLayerReportsHeaderFacts) {
-    const std::string path = png("p.png", patternPng(5, 3, 6, 4, false));
-    int32_t w = -1, h = -1, bpp = -1;
-    EXPECT_EQ(pngGetInfo(path.c_str(), &w, &h, &bpp), 0);
-    EXPECT_EQ(w, 5);
-    EXPECT_EQ(h, 3);
-    EXPECT_EQ(bpp, 32);
-    EXPECT_EQ(jpgGetInfo(path.c_str(), &w, &h, &bpp), -1);
-    EXPECT_EQ(w, 0);
-    EXPECT_EQ(bpp, 0);
-    EXPECT_EQ(jpgOpen(path.c_str()), nullptr);
-    EXPECT_EQ(pngOpen((dir / "none.png").c_str()), nullptr);
 }
