@@ -5,7 +5,6 @@
 
 #include <cstdio>
 #include <filesystem>
-#include <random>
 #include <string>
 #include <sys/wait.h>
 
@@ -49,19 +48,6 @@ public:
 };
 
 }  // namespace
-
-// A hundred closes at random frames, in four shards that ctest can run side by side.
-class ClosingAtRandomFrames : public testing::TestWithParam<int> {};
-
-TEST_P(ClosingAtRandomFrames, ExitsWithZero) {
-    std::mt19937 random(20261206 + GetParam());
-    for (int i = 0; i < 25; ++i) {
-        const int frames = 1 + static_cast<int>(random() % 40);
-        const CaptureRun run = runCapture(TWISTBLOCKS_DATA_DIR, "--frames " + std::to_string(frames));
-        ASSERT_EQ(run.exitCode, 0) << "closed after " << frames << " frames:\n" << run.output;
-    }
-}
-INSTANTIATE_TEST_SUITE_P(ProgramRunTest, ClosingAtRandomFrames, testing::Range(0, 4));
 
 TEST(ProgramRunTest, AMissingModelEndsTheGameWithAnErrorLine) {
     DataCopy data("no-model");
