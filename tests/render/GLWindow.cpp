@@ -1,72 +1,43 @@
 #include "GLWindow.h"
 
+#include "assets/PngWriter.h"
 #include "render/RenderContext.h"
 
 #include <Harness.h>
 #include <GL/gl.h>
-#include <png.h>
+#include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 
 namespace {
 
 const char16_t kClassName[] = u"RenderTestWindow";
 
-// A fresh folder for this process's files, removed when the process ends.
+// A fresh folder for this process's files, removed when the process ends unless a test
+// failed (it then holds the pictures of the failures).
 struct TempFolder {
-    TempFolder() {
-        char pattern[] = "/tmp/render-test-XXXXXX";
-        if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path = pattern;
+    TempFolder() : path((std::filesystem::temp_directory_path() / ("render-test-" + std::to_string(std::random_device()()))).string()) {
+        std::filesystem::create_directories(path);
     }
     ~TempFolder() {
+        if (testing::UnitTest::GetInstance()->Failed()) return;
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
     }
     std::string path;
 };
 
+}  // namespace
+
 std::string tempFolder() {
     static const TempFolder folder;
     return folder.path;
 }
 
-// Writes an RGBA PNG; opaque forces every alpha to 255 (pictures to look at).
-bool writePng(const std::string& path, int width, int height, const std::vector<uint32_t>& pixels, bool opaque) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) return false;
-    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-    png_infop pngInfo = png_create_info_struct(png);
-    if (setjmp(png_jmpbuf(png))) {
-        png_destroy_write_struct(&png, &pngInfo);
-        std::fclose(file);
-        return false;
-    }
-    png_init_io(png, file);
-    png_set_IHDR(png, pngInfo, static_cast<png_uint_32>(width), static_cast<png_uint_32>(height), 8,
-                 PNG_COLOR_TYPE_RGBA, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-    png_write_info(png, pngInfo);
-    std::vector<uint32_t> row(static_cast<std::size_t>(width));
-    for (int y = 0; y < height; ++y) {
-        for (int x = 0; x < width; ++x)
-            row[static_cast<std::size_t>(x)] =
-                pixels[static_cast<std::size_t>(y) * width + x] | (opaque ? 0xFF000000u : 0u);
-        png_write_row(png, reinterpret_cast<png_const_bytep>(row.data()));
-    }
-    png_write_end(png, nullptr);
-    png_destroy_write_struct(&png, &pngInfo);
-    return std::fclose(file) == 0;
-}
-
-}  // namespace
-
-bool Picture::savePng(const std::string& path) const { return writePng(path, width, height, pixels, true); }
-
-GLWindow::GLWindow(int clientWidth, int clientHeight) {
+GLWindow::GLWindow() {
     Harness::forceHeadless();
     static const bool registered = [] {
         WNDCLASSEXW windowClass{};
@@ -76,7 +47,7 @@ GLWindow::GLWindow(int clientWidth, int clientHeight) {
         return RegisterClassExW(&windowClass) != 0;
     }();
     if (!registered) throw std::runtime_error("RegisterClassExW failed");
-    RECT outer{0, 0, clientWidth, clientHeight};
+    RECT outer{0, 0, 512, 512};
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     AdjustWindowRect(&outer, style, FALSE);
     hwnd = CreateWindowExW(0, reinterpret_cast<LPCWSTR>(kClassName), reinterpret_cast<LPCWSTR>(u"render test"),
@@ -146,9 +117,9 @@ Picture GLWindow::draw(Sprite& sprite) {
     RenderContext gl(info);
     if (!gl.current()) throw std::runtime_error("the test window's context is taken");
     sprite.drawFrame(info.clientWidth, info.clientHeight);
-    Picture picture = readBack();
+    lastPicture = readBack();
     SwapBuffers(info.hDC);
-    return picture;
+    return lastPicture;
 }
 
 Picture GLWindow::readBack() const {
@@ -175,6 +146,7 @@ std::string writeTempFile(const std::string& name, const std::string& text) {
 
 std::string writeTempPng(const std::string& name, int width, int height, const std::vector<uint32_t>& pixels) {
     const std::string path = tempFolder() + "/" + name;
-    if (!writePng(path, width, height, pixels, false)) throw std::runtime_error("cannot write " + path);
+    const std::string error = writePng(path, width, height, pixels);
+    if (!error.empty()) throw std::runtime_error(error);
     return path;
 }

@@ -20,12 +20,10 @@ struct Picture {
     int height = 0;
     std::vector<uint32_t> pixels;
 
-    uint32_t at(int x, int y) const { return pixels.at(static_cast<std::size_t>(y) * width + x); }
+    uint32_t at(int x, int y) const { return pixels.at(static_cast<std::size_t>(y) * width + x) | 0xFF000000u; }
     int red(int x, int y) const { return static_cast<int>(at(x, y) & 0xFF); }
     int green(int x, int y) const { return static_cast<int>((at(x, y) >> 8) & 0xFF); }
     int blue(int x, int y) const { return static_cast<int>((at(x, y) >> 16) & 0xFF); }
-    // Writes an RGB PNG (alpha dropped) for looking at; false on failure.
-    bool savePng(const std::string& path) const;
 };
 
 // Packs r, g, b (and alpha 255) as a picture pixel.
@@ -33,7 +31,7 @@ constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 |
 
 class GLWindow {
 public:
-    explicit GLWindow(int clientWidth = 512, int clientHeight = 512);
+    GLWindow();
     ~GLWindow();
     GLWindow(const GLWindow&) = delete;
     GLWindow& operator=(const GLWindow&) = delete;
@@ -45,7 +43,7 @@ public:
 
     GameInfo info;
     HWND hwnd = nullptr;
-    Picture lastPicture;  // of the last WM_PAINT
+    Picture lastPicture;  // of the last paint or draw
     int paints = 0;       // WM_PAINT messages that drew
 
 private:
@@ -55,7 +53,9 @@ private:
 
 // Path of a file below the installation data folder.
 std::string dataPath(const std::string& relative);
-// Writes text to a new file below a fresh temporary folder and returns its path.
+// This process's temporary folder, removed when the process ends.
+std::string tempFolder();
+// Writes text to a new file in the temporary folder and returns its path.
 std::string writeTempFile(const std::string& name, const std::string& text);
 // Writes a width x height RGBA PNG (pixels top row first, bytes R, G, B, A); returns its path.
 std::string writeTempPng(const std::string& name, int width, int height, const std::vector<uint32_t>& pixels);

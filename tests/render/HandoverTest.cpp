@@ -58,7 +58,6 @@ TEST(HandoverTest, SelfStartedPaintsAndFramePaintsNeverRaceTheLoopThread) {
     EXPECT_EQ(sprite.sprite3DCount(), 100);
     EXPECT_EQ(sprite.sprite2DCount(), static_cast<int32_t>(std::string("fps=0 tick=39").size()));
     const Picture picture = window.draw(sprite);
-    picture.savePng("/tmp/render-handover.png");
     int drawn = 0;
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) drawn += !isBackground(picture, x, y);

@@ -1,9 +1,11 @@
 #pragma once
 // A renderer initialised as the game initialises it (512 2D patterns, 8192 2D sprites,
 // 32 3D patterns, 8192 3D sprites) on a 512 x 512 headless test window, and helpers that
-// make pattern images and models.
+// make pattern images and models. A failed test leaves its last picture in the temporary
+// folder.
 
 #include "GLWindow.h"
+#include "assets/PngWriter.h"
 #include "render/Sprite.h"
 
 #include <gtest/gtest.h>
@@ -17,12 +19,24 @@ protected:
         window.info.sprite = &sprite;
         ASSERT_EQ(sprite.init(512, 8192, 32, 8192, &window.info), 0);
     }
+    void TearDown() override {
+        if (!HasFailure() || window.lastPicture.pixels.empty()) return;
+        const std::string path = tempFolder() + "/" + testing::UnitTest::GetInstance()->current_test_info()->name() + ".png";
+        const Picture& p = window.lastPicture;
+        if (writePng(path, p.width, p.height, p.pixels).empty()) std::printf("the last picture is in %s\n", path.c_str());
+    }
 
     // A w x h image of one colour (bytes R, G, B, A) loaded as 2D pattern pcg.
     void loadSolid(int32_t pcg, int w, int h, uint32_t colour) {
         const std::string path = writeTempPng("solid" + std::to_string(pcg) + ".png", w, h,
                                               std::vector<uint32_t>(static_cast<std::size_t>(w) * h, colour));
         ASSERT_EQ(sprite.loadPattern(path, pcg), 0);
+    }
+
+    // Two frames: the first one's background copy holds the initial black clear colour.
+    Picture drawSettled() {
+        window.draw(sprite);
+        return window.draw(sprite);
     }
 
     GLWindow window;
@@ -35,7 +49,7 @@ inline bool isBackground(const Picture& picture, int x, int y) {
     return r >= 76 && r <= 77 && picture.green(x, y) == r && picture.blue(x, y) == r;
 }
 
-// A square of side 2 in the plane z = 0 facing +z, of one material; the OBJ and MTL text.
+// A square of side 2 in the plane z = 0 facing +z, of one material; the OBJ text.
 inline std::string squareObj(const std::string& mtlFile, const std::string& material, bool withNormals = true) {
     std::string text = "mtllib " + mtlFile + "\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\n"
                        "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 0 1\nusemtl " + material + "\n";
