@@ -11,10 +11,9 @@
 #include <fstream>
 #include <random>
 #include <stdexcept>
+#include <thread>
 
 namespace {
-
-const char16_t kClassName[] = u"RenderTestWindow";
 
 // A fresh folder for this process's files, removed when the process ends unless a test
 // failed (it then holds the pictures of the failures).
@@ -30,6 +29,8 @@ struct TempFolder {
     std::string path;
 };
 
+int windowsOpened = 0;  // each window registers a class of its own
+
 }  // namespace
 
 std::string tempFolder() {
@@ -37,88 +38,37 @@ std::string tempFolder() {
     return folder.path;
 }
 
-GLWindow::GLWindow() {
+GLWindow::GLWindow() : GameFrame("render test", "RenderTest" + std::to_string(++windowsOpened)) {
     Harness::forceHeadless();
-    static const bool registered = [] {
-        WNDCLASSEXW windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = &GLWindow::procedure;
-        windowClass.lpszClassName = reinterpret_cast<LPCWSTR>(kClassName);
-        return RegisterClassExW(&windowClass) != 0;
-    }();
-    if (!registered) throw std::runtime_error("RegisterClassExW failed");
+    setClientSize(512, 512);
     RECT outer{0, 0, 512, 512};
-    const DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
+    const DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
     AdjustWindowRect(&outer, style, FALSE);
-    hwnd = CreateWindowExW(0, reinterpret_cast<LPCWSTR>(kClassName), reinterpret_cast<LPCWSTR>(u"render test"),
-                           style, CW_USEDEFAULT, CW_USEDEFAULT, outer.right - outer.left, outer.bottom - outer.top,
-                           nullptr, nullptr, nullptr, this);
-    if (hwnd == nullptr) throw std::runtime_error("CreateWindowExW failed");
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    RECT client{};
-    GetClientRect(hwnd, &client);
-    info.hWnd = hwnd;
-    info.hDC = GetDC(hwnd);
-    PIXELFORMATDESCRIPTOR format{};
-    format.nSize = sizeof format;
-    format.nVersion = 1;
-    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-    format.iPixelType = PFD_TYPE_RGBA;
-    format.cColorBits = 24;
-    format.cDepthBits = 32;
-    SetPixelFormat(info.hDC, ChoosePixelFormat(info.hDC, &format), &format);
-    info.hGLRC = wglCreateContext(info.hDC);
-    if (info.hGLRC == nullptr) throw std::runtime_error("wglCreateContext failed");
-    info.width = 512;
-    info.height = 512;
-    info.clientWidth = client.right;
-    info.clientHeight = client.bottom;
+    if (open(style, 0, 0, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr) != 0)
+        throw std::runtime_error("the test window does not open");
+    while (!looping) std::this_thread::yield();
+    Harness::setPictureHook([this](const Harness::Picture& picture) {
+        lastPicture = {picture.width, picture.height, picture.pixels};
+        ++paints;
+    });
 }
 
 GLWindow::~GLWindow() {
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
-    wglDeleteContext(info.hGLRC);
-    ReleaseDC(hwnd, info.hDC);
-    DestroyWindow(hwnd);
+    Harness::setPictureHook(nullptr);
+    DestroyWindow(getHwnd());
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
 }
 
-LRESULT CALLBACK GLWindow::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* window = reinterpret_cast<GLWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (window != nullptr) {
-        if (message == WM_PAINT) {
-            window->paint();
-            return 0;
-        }
-        if (message == WM_SIZE) {
-            window->info.clientWidth = LOWORD(lParam);
-            window->info.clientHeight = HIWORD(lParam);
-            return 0;
-        }
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+int GLWindow::gameLoop() {
+    startPresenting();
+    looping = true;
+    while (!stopping()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    return 0;
 }
 
-void GLWindow::paint() {
-    {
-        RenderContext gl(info);
-        if (gl.current() && info.sprite != nullptr) {
-            info.sprite->drawFrame(info.clientWidth, info.clientHeight);
-            lastPicture = readBack();
-            ++paints;
-            SwapBuffers(info.hDC);
-        }
-    }
-    PAINTSTRUCT paintStruct{};
-    BeginPaint(hwnd, &paintStruct);
-    EndPaint(hwnd, &paintStruct);
-}
-
-Picture GLWindow::draw(Sprite& sprite) {
-    RenderContext gl(info);
-    if (!gl.current()) throw std::runtime_error("the test window's context is taken");
-    sprite.drawFrame(info.clientWidth, info.clientHeight);
-    lastPicture = readBack();
-    SwapBuffers(info.hDC);
+Picture GLWindow::draw() {
+    RedrawWindow(getHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     return lastPicture;
 }
 

@@ -16,8 +16,7 @@ namespace {
 TEST(HandoverTest, SelfStartedPaintsAndFramePaintsNeverRaceTheLoopThread) {
     Harness::useVirtualClock(true, 0);
     GLWindow window;
-    Sprite sprite;
-    window.info.sprite = &sprite;
+    Sprite& sprite = window.getSprite();
     constexpr int kFrames = 40;
     std::atomic<bool> done = false;
     std::atomic<int> framesEnded = 0;
@@ -45,7 +44,7 @@ TEST(HandoverTest, SelfStartedPaintsAndFramePaintsNeverRaceTheLoopThread) {
     while (!done) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        RedrawWindow(window.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        RedrawWindow(window.getHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         ++ownPaints;
         std::this_thread::yield();
     }
@@ -57,7 +56,7 @@ TEST(HandoverTest, SelfStartedPaintsAndFramePaintsNeverRaceTheLoopThread) {
     // The last frame is whole: 100 blocks and the status line.
     EXPECT_EQ(sprite.sprite3DCount(), 100);
     EXPECT_EQ(sprite.sprite2DCount(), static_cast<int32_t>(std::string("fps=0 tick=39").size()));
-    const Picture picture = window.draw(sprite);
+    const Picture picture = window.draw();
     int drawn = 0;
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) drawn += !isBackground(picture, x, y);

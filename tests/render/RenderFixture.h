@@ -16,7 +16,6 @@
 class RenderFixture : public testing::Test {
 protected:
     void SetUp() override {
-        window.info.sprite = &sprite;
         ASSERT_EQ(sprite.init(512, 8192, 32, 8192, &window.info), 0);
     }
     void TearDown() override {
@@ -35,12 +34,12 @@ protected:
 
     // Two frames: the first one's background copy holds the initial black clear colour.
     Picture drawSettled() {
-        window.draw(sprite);
-        return window.draw(sprite);
+        window.draw();
+        return window.draw();
     }
 
     GLWindow window;
-    Sprite sprite;
+    Sprite& sprite = window.getSprite();
 };
 
 // The grey of the frame's clear colour (0.3) as the framebuffer stores it.

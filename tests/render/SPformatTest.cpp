@@ -38,8 +38,8 @@ TEST_F(SPformatTest, TheStatusLineIsLegibleInTheRealFont) {
     ASSERT_EQ(sprite.loadPatternSheet(dataPath("img_data/font8x16.png"), 32, 8, 16, 16, 16), 0);
     const char* status = "fps=62 tick=1234";
     text.print(8, 8, "fps=%d tick=%d", 62, 1234);
-    window.draw(sprite);
-    const Picture picture = window.draw(sprite);
+    window.draw();
+    const Picture picture = window.draw();
     // Every pixel of every cell is its glyph's texel blended over the background.
     const int grey = picture.red(300, 300);
     int glyphPixels = 0;
