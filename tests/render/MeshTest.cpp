@@ -42,17 +42,13 @@ int litCentre(double diffuse, double half = 1.0) {
 
 TEST_F(MeshTest, AModelAtTheOriginCoversTheCentreLitInItsDiffuseColour) {
     ASSERT_EQ(loadSquare("lit", "newmtl m\nKd 0.5 0.25 0\n", 0), 0);
-    sprite.addSprite3D(0, 0, 0, 0);
-    Picture picture = drawSettled();
-    EXPECT_NEAR(picture.red(256, 256), litCentre(0.5), 2);
-    EXPECT_NEAR(picture.green(256, 256), litCentre(0.25), 2);
-    EXPECT_NEAR(picture.blue(256, 256), litCentre(0), 2);
     // Half of the screen's height (z = 0 spans -1 to 1): 128 pixels either side, lit as
     // brightly as at full size (normals are renormalised after scaling).
-    sprite.clearSprites();
     sprite.addSprite3D(0, 0, 0, 0, 0, 0, 0, 0, 0.5, 0.5, 0.5, BLEND_NORMAL);
-    picture = drawSettled();
-    EXPECT_NEAR(picture.green(256, 256), litCentre(0.25, 0.5), 1);
+    const Picture picture = drawSettled();
+    EXPECT_NEAR(picture.red(256, 256), litCentre(0.5, 0.5), 2);
+    EXPECT_NEAR(picture.green(256, 256), litCentre(0.25, 0.5), 2);
+    EXPECT_NEAR(picture.blue(256, 256), litCentre(0, 0.5), 2);
     EXPECT_FALSE(isBackground(picture, 256 - 126, 256));
     EXPECT_TRUE(isBackground(picture, 256 - 130, 256));
     EXPECT_FALSE(isBackground(picture, 256, 256 + 126));

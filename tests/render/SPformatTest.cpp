@@ -1,10 +1,8 @@
-// Text output: where glyph sprites go, and the status line drawn with the real font.
+// Text output: where the glyph sprites go.
 
 #include "RenderFixture.h"
 
 #include "render/SPformat.h"
-
-#include <cmath>
 
 namespace {
 
@@ -32,29 +30,6 @@ TEST_F(SPformatTest, CharactersGoToTheCentresOfTheirCells) {
     text.print(0, 0, "%s%d", line.c_str(), 7);
     ASSERT_EQ(sprite.sprite2DCount(), 301);
     EXPECT_EQ(placed()[300], std::tuple(32 + '7', 300 * 8 + 4, 8));
-}
-
-TEST_F(SPformatTest, TheStatusLineIsLegibleInTheRealFont) {
-    ASSERT_EQ(sprite.loadPatternSheet(dataPath("img_data/font8x16.png"), 32, 8, 16, 16, 16), 0);
-    const char* status = "fps=62 tick=1234";
-    text.print(8, 8, "fps=%d tick=%d", 62, 1234);
-    window.draw();
-    const Picture picture = window.draw();
-    // Every pixel of every cell is its glyph's texel blended over the background.
-    const int grey = picture.red(300, 300);
-    int glyphPixels = 0;
-    for (int n = 0; status[n] != 0; ++n) {
-        const PCG2D& glyph = sprite.pcg2D[32 + static_cast<unsigned char>(status[n])];
-        for (int y = 0; y < 16; ++y)
-            for (int x = 0; x < 8; ++x) {
-                const uint32_t texel = glyph.pixels[y * 8 + x];
-                const double alpha = (texel >> 24) / 255.0;
-                const int expected = static_cast<int>(std::lround((texel & 0xFF) * alpha + grey * (1 - alpha)));
-                ASSERT_NEAR(picture.red(8 + 8 * n + x, 8 + y), expected, 2) << status[n] << " " << x << "," << y;
-                glyphPixels += alpha > 0.5;
-            }
-    }
-    EXPECT_GT(glyphPixels, 100);  // the font really has ink
 }
 
 }  // namespace
