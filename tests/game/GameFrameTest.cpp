@@ -92,18 +92,6 @@ TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
     EXPECT_TRUE(game.contextAliveAtDestroy);
 }
 
-TEST_F(GameFrameTest, AFailureInTheGamePrintsOneLineAndClosesTheWindow) {
-    ScriptedGame game;
-    game.failOnStart = true;
-    testing::internal::CaptureStdout();
-    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
-    EXPECT_EQ(runUntilClosed(), 0);  // the loop thread's WM_CLOSE ended the message loop
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "GameLoopError: the game broke\n");
-    EXPECT_FALSE(IsWindow(game.getHwnd()));
-}
-
-// The loop thread fails just as the user closes the window, the two a few microseconds
-// apart either way: the run ends normally every time, with the error reported once.
 TEST_F(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
     std::mt19937 random(99);
     for (int round = 0; round < 20; ++round) {
