@@ -65,23 +65,6 @@ protected:
 
 }  // namespace
 
-TEST_F(GameFrameTest, KeysSetAndClearTheirBitsAndResizingTheClientSize) {
-    ScriptedGame game;
-    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
-    const HWND hwnd = game.getHwnd();
-    const GameInfo& info = game.getGameInfo();
-    for (WPARAM key : {WPARAM(VK_LEFT), WPARAM(VK_UP), WPARAM(VK_SPACE), WPARAM('C'), WPARAM('Z'), WPARAM('X'), WPARAM(VK_RETURN)})
-        EXPECT_EQ(SendMessageW(hwnd, WM_KEYDOWN, key, 0), 0);
-    SendMessageW(hwnd, WM_KEYUP, VK_LEFT, 0xC0000000);
-    SendMessageW(hwnd, WM_KEYUP, VK_SPACE, 0xC0000000);
-    EXPECT_EQ(info.cursorKeys, 8);
-    EXPECT_EQ(info.commandKeys, 32 + 64 + 128);
-    MoveWindow(hwnd, 0, 0, 328, 227, TRUE);
-    EXPECT_EQ(std::pair(info.clientWidth.load(), info.clientHeight.load()), std::pair(320, 200));
-    DestroyWindow(hwnd);
-    EXPECT_EQ(runUntilClosed(), 0);
-}
-
 TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
     ScriptedGame game;
     ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);

@@ -1,6 +1,5 @@
 // Frame drawing read back from the framebuffer: where 2D sprites land and which way up,
-// their order, blending, rotation and scale, the background copy of the 3D picture, and
-// frames that must draw nothing.
+// their order, blending, rotation and scale, and frames that must draw nothing.
 
 #include "RenderFixture.h"
 
@@ -69,28 +68,6 @@ TEST_F(FrameTest, OrderBlendingRotationAndScale) {
     // Turned a quarter counter-clockwise, the red top-left quadrant is now bottom left.
     EXPECT_EQ(picture.at(400 - 4, 100 + 8), rgb(255, 0, 0));
     EXPECT_EQ(picture.at(400 - 4, 100 - 8), rgb(0, 255, 0));
-}
-
-TEST_F(FrameTest, TheBackgroundGivesTheThreeDimensionalPictureBackUnchanged) {
-    writeTempFile("copy.mtl", "newmtl red\nKd 0.8 0.2 0.1\n");
-    ASSERT_EQ(sprite.loadModel(writeTempFile("copy.obj", squareObj("copy.mtl", "red")), 0), 0);
-    sprite.addSprite3D(0, 0.2, -0.1, 0, 1, 1, 0, 40, 0.5, 0.5, 0.5, BLEND_NORMAL);
-    const Picture picture = drawSettled();
-    RenderContext gl(window.info);
-    ASSERT_TRUE(gl.current());
-    std::vector<uint8_t> copy(512 * 512 * 3);
-    glBindTexture(GL_TEXTURE_2D, sprite.screenTexture);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glGetTexImage(GL_TEXTURE_2D, 0, GL_RGB, GL_UNSIGNED_BYTE, copy.data());
-    int differing = 0, drawn = 0;
-    for (int y = 0; y < 512; ++y)
-        for (int x = 0; x < 512; ++x) {
-            const uint8_t* texel = &copy[(static_cast<std::size_t>(511 - y) * 512 + x) * 3];
-            differing += picture.at(x, y) != rgb(texel[0], texel[1], texel[2]);
-            drawn += !isBackground(picture, x, y);
-        }
-    EXPECT_EQ(differing, 0);
-    EXPECT_GT(drawn, 1000);
 }
 
 TEST_F(FrameTest, NothingIsDrawnBeforeInitOrIntoAnEmptyClientArea) {

@@ -55,19 +55,6 @@ TEST_F(MeshTest, AModelAtTheOriginCoversTheCentreLitInItsDiffuseColour) {
     EXPECT_TRUE(isBackground(picture, 256, 256 + 130));
 }
 
-TEST_F(MeshTest, BlendZeroDrawsTransparentTexelsOpaqueAndAdditiveAddsThem) {
-    // A green texture whose texels have alpha 0.
-    writeTempPng("clear.png", 4, 4, std::vector<uint32_t>(16, rgb(0, 255, 0) & 0x00FFFFFFu));
-    ASSERT_EQ(loadSquare("tex", "newmtl m\nKd 1 1 1\nmap_Kd clear.png\n", 1), 0);
-    sprite.addSprite3D(1, -0.5, 0, 0, 0, 0, 0, 0, 0.3, 0.3, 0.3, BLEND_NORMAL);
-    sprite.addSprite3D(1, 0.5, 0, 0, 0, 0, 0, 0, 0.3, 0.3, 0.3, BLEND_ADD);
-    const Picture picture = drawSettled();
-    // Modulated by the lit white: green; blending off keeps it despite alpha 0.
-    EXPECT_EQ(picture.at(256 - 64, 256), rgb(0, 255, 0));
-    // Additive with alpha 0 adds nothing.
-    EXPECT_TRUE(isBackground(picture, 256 + 64, 256));
-}
-
 TEST_F(MeshTest, ATextureThatFailsWhileDecodingRaisesAndTheContextIsReleased) {
     // A PNG whose header is whole but whose image data is cut short.
     std::vector<uint32_t> noise(64 * 64);

@@ -1,4 +1,4 @@
-// The sprite store: init and the context, placements and their limits, pixel conversions.
+// The sprite store: init and the context, placements and their limits.
 
 #include "RenderFixture.h"
 
@@ -30,24 +30,6 @@ TEST_F(SpriteStoreTest, InitReleasesTheContextAndPlacementsStopAtTheCapacity) {
     EXPECT_EQ(sprite.addSprite2D(3, 1, 2), 0);
 }
 
-TEST_F(SpriteStoreTest, PixelPlacementsConvertWithTheDesignHeightAsUnit) {
-    const struct {
-        int32_t width;
-        double x, y, z, wx, wy, wz;
-    } cases[] = {
-        {512, 256, 256, 0, 0, 0, 0},      {512, 0, 0, 0, -1, 1, 0},   {512, 256, 512, 256, 0, -1, -1},
-        {511, 255, 256, -128, 0, 0, 0.5}, {511, 511, 256, 0, 1, 0, 0}, {1024, 1024, 0, 0, 2, 1, 0},
-    };
-    for (const auto& c : cases) {
-        sprite.clearSprites();
-        window.info.width = c.width;
-        ASSERT_EQ(sprite.addSprite3DAt(1, c.x, c.y, c.z), 0);
-        const SP3D& s = sprite.sprites3D[0];
-        EXPECT_EQ(std::tuple(s.x, s.y, s.z + 0.0), std::tuple(c.wx, c.wy, c.wz)) << c.width << ": " << c.x << "," << c.y;
-    }
-}
-
-// A context current on another thread: init says so instead of setting up half a renderer.
 TEST(SpriteInitTest, AContextHeldByAnotherThreadFailsInit) {
     GLWindow window;
     Sprite sprite;
