@@ -28,10 +28,6 @@ public:
         std::lock_guard<std::mutex> hold(lock);
         return recorded;
     }
-    std::vector<int> fpsValues() {
-        std::lock_guard<std::mutex> hold(lock);
-        return fpsShown;
-    }
 
     int gameLoop() override {
         if (beforeLoading) beforeLoading();
@@ -45,7 +41,6 @@ protected:
             std::lock_guard<std::mutex> hold(lock);
             index = recorded.size();
             recorded.push_back(frame);
-            fpsShown.push_back(sprite->fps());
         }
         if (onFrame) onFrame(index, frame, *sprite);
     }
@@ -53,7 +48,6 @@ protected:
 private:
     std::mutex lock;
     std::vector<PuzzleFrame> recorded;
-    std::vector<int> fpsShown;
 };
 
 // Runs the game in this thread's message loop until it closes (after `frames` presented

@@ -1,12 +1,9 @@
-// Models: loading into 3D patterns, lit and textured drawing, blending, reloads, and
-// triangles whose data is missing.
+// Models: lit drawing, a texture that fails while decoding, and triangles whose data is
+// missing.
 
 #include "RenderFixture.h"
 
 #include "base/Error.h"
-#include "render/RenderContext.h"
-
-#include <GL/gl.h>
 
 #include <cmath>
 #include <filesystem>
