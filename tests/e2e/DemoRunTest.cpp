@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
@@ -162,12 +163,9 @@ TEST_F(DemoRunTest, SpacePausesTheTickAndThePictureButNotTheSpin) {
     const std::vector<PuzzleFrame> frames = game.frames();
     ASSERT_GE(frames.size(), 60u);
 
-    std::size_t firstPaused = 0, lastPaused = 0;
-    for (std::size_t k = 0; k < frames.size(); ++k)
-        if (frames[k].paused) {
-            if (!firstPaused) firstPaused = k;
-            lastPaused = k;
-        }
+    const auto paused = [](const PuzzleFrame& f) { return f.paused; };
+    const std::size_t firstPaused = std::find_if(frames.begin(), frames.end(), paused) - frames.begin();
+    const std::size_t lastPaused = frames.rend() - std::find_if(frames.rbegin(), frames.rend(), paused) - 1;
     ASSERT_GT(firstPaused, 10u);
     ASSERT_LE(firstPaused, 12u);  // the press counts when released, at the next frame start
     ASSERT_GE(lastPaused, 30u);
