@@ -93,20 +93,23 @@ std::vector<Placement> placements(const Sprite& sprite) {
     return result;
 }
 
-// No block jumps between two frames: each one stands near a block of the frame before, in
-// nearly the same orientation (a frame turns a layer by at most 9 degrees, a half turn
-// being shown over 20 frames, and the view by 0.1).
+// Whether a block may follow another from one frame to the next: close by, in nearly the
+// same orientation (a frame turns a layer by at most 9 degrees, a half turn being shown
+// over 20 frames, and the view by 0.1).
+bool near(const Placement& a, const Placement& b) {
+    const double dot = std::fabs(a.w * b.w + a.qx * b.qx + a.qy * b.qy + a.qz * b.qz);
+    return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z) < 0.15 && dot > std::cos(12.0 * M_PI / 360.0);
+}
+
+// No block jumps between two frames. The same block is usually at the same index
+// (placements go in cell order); only the blocks of a layer just committed are looked for
+// among all.
 bool continuous(const std::vector<Placement>& before, const std::vector<Placement>& after) {
     if (before.size() != after.size()) return false;
-    for (const Placement& a : after) {
-        bool found = false;
-        for (const Placement& b : before) {
-            const double distance = std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
-            const double dot = std::fabs(a.w * b.w + a.qx * b.qx + a.qy * b.qy + a.qz * b.qz);
-            found = found || (distance < 0.15 && dot > std::cos(12.0 * M_PI / 360.0));
-        }
-        if (!found) return false;
-    }
+    for (std::size_t i = 0; i < after.size(); ++i)
+        if (!near(after[i], before[i]) &&
+            std::none_of(before.begin(), before.end(), [&](const Placement& b) { return near(after[i], b); }))
+            return false;
     return true;
 }
 
