@@ -50,12 +50,3 @@ TEST(LineReaderTest, FileLinesAcrossTheBufferEdgeReadLikeMemory) {
         EXPECT_EQ(fromFile[4], "end");
     }
 }
-
-TEST(LineReaderTest, MissingFileRaisesError) {
-    try {
-        LineReader::openFile("/nonexistent/model.obj");
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_EQ(std::string(e.what()), "can not open file /nonexistent/model.obj");
-    }
-}

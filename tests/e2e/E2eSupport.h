@@ -28,14 +28,6 @@ public:
         std::lock_guard<std::mutex> hold(lock);
         return recorded;
     }
-    std::vector<int> fpsValues() {
-        std::lock_guard<std::mutex> hold(lock);
-        return fpsShown;
-    }
-    std::vector<int> cubeSizes() {
-        std::lock_guard<std::mutex> hold(lock);
-        return sizes;
-    }
 
     int gameLoop() override {
         if (beforeLoading) beforeLoading();
@@ -43,14 +35,12 @@ public:
     }
 
 protected:
-    void frameDone(const PuzzleFrame& frame, int cubeSize) override {
+    void frameDone(const PuzzleFrame& frame, int) override {
         std::size_t index;
         {
             std::lock_guard<std::mutex> hold(lock);
             index = recorded.size();
             recorded.push_back(frame);
-            sizes.push_back(cubeSize);
-            fpsShown.push_back(sprite->fps());
         }
         if (onFrame) onFrame(index, frame, *sprite);
     }
@@ -58,8 +48,6 @@ protected:
 private:
     std::mutex lock;
     std::vector<PuzzleFrame> recorded;
-    std::vector<int> fpsShown;
-    std::vector<int> sizes;
 };
 
 // Runs the game in this thread's message loop until it closes (after `frames` presented

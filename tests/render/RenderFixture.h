@@ -1,9 +1,11 @@
 #pragma once
 // A renderer initialised as the game initialises it (512 2D patterns, 8192 2D sprites,
 // 32 3D patterns, 8192 3D sprites) on a 512 x 512 headless test window, and helpers that
-// make pattern images and models.
+// make pattern images and models. A failed test leaves its last picture in the temporary
+// folder.
 
 #include "GLWindow.h"
+#include "assets/PngWriter.h"
 #include "render/Sprite.h"
 
 #include <gtest/gtest.h>
@@ -14,8 +16,13 @@
 class RenderFixture : public testing::Test {
 protected:
     void SetUp() override {
-        window.info.sprite = &sprite;
         ASSERT_EQ(sprite.init(512, 8192, 32, 8192, &window.info), 0);
+    }
+    void TearDown() override {
+        if (!HasFailure() || window.lastPicture.pixels.empty()) return;
+        const std::string path = tempFolder() + "/" + testing::UnitTest::GetInstance()->current_test_info()->name() + ".png";
+        const Picture& p = window.lastPicture;
+        if (writePng(path, p.width, p.height, p.pixels).empty()) std::printf("the last picture is in %s\n", path.c_str());
     }
 
     // A w x h image of one colour (bytes R, G, B, A) loaded as 2D pattern pcg.
@@ -25,8 +32,14 @@ protected:
         ASSERT_EQ(sprite.loadPattern(path, pcg), 0);
     }
 
+    // Two frames: the first one's background copy holds the initial black clear colour.
+    Picture drawSettled() {
+        window.draw();
+        return window.draw();
+    }
+
     GLWindow window;
-    Sprite sprite;
+    Sprite& sprite = window.getSprite();
 };
 
 // The grey of the frame's clear colour (0.3) as the framebuffer stores it.
@@ -35,7 +48,7 @@ inline bool isBackground(const Picture& picture, int x, int y) {
     return r >= 76 && r <= 77 && picture.green(x, y) == r && picture.blue(x, y) == r;
 }
 
-// A square of side 2 in the plane z = 0 facing +z, of one material; the OBJ and MTL text.
+// A square of side 2 in the plane z = 0 facing +z, of one material; the OBJ text.
 inline std::string squareObj(const std::string& mtlFile, const std::string& material, bool withNormals = true) {
     std::string text = "mtllib " + mtlFile + "\nv -1 -1 0\nv 1 -1 0\nv 1 1 0\nv -1 1 0\n"
                        "vt 0 0\nvt 1 0\nvt 1 1\nvt 0 1\nvn 0 0 1\nusemtl " + material + "\n";

@@ -33,7 +33,7 @@ protected:
         sprite.clearSprites();
         sprite.addSprite3D(0, 0.2, -0.1, 0, 1, 1, 0, 40, 0.5, 0.5, 0.5, BLEND_NORMAL);
         sprite.addSprite2D(1, 40, 40, 0, alpha, 1.0);
-        return window.draw(sprite);
+        return window.draw();
     }
 
     // The texture's texels, RGB, bottom row first.

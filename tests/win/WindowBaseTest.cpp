@@ -1,219 +1,61 @@
-#include "RecordingWindow.h"
-
-#include "win/ToolTip.h"
-#include "win/writek.h"
+#include "win/MainWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <string>
+#include <vector>
 
 namespace {
 
 constexpr DWORD kTopLevel = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+constexpr UINT kWatched = WM_USER + 1;
 
-std::vector<std::string>* classProcCalls = nullptr;
+std::vector<std::string> calls;
 
 // A procedure installed as a window class's own, to see where the class procedure runs.
 LRESULT CALLBACK recordingClassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (classProcCalls != nullptr && message == WM_USER + 1) classProcCalls->push_back("classProc");
+    if (message == kWatched) calls.push_back("classProc");
     return WindowBase::classWindowProc(window, message, wParam, lParam);
 }
 
-// A child WindowObject of a registered child class.
-class ChildWindow : public WindowObject {
+// A MainWindow that records the order in which its handlers see messages.
+class RecordingWindow : public MainWindow {
 public:
-    explicit ChildWindow(const std::string& caption) : WindowObject(caption) { setClassName("TestChild"); }
-    ~ChildWindow() override { ++destroyed; }
-    static inline int destroyed = 0;
+    explicit RecordingWindow(const std::string& className) : MainWindow("recording") { setClassName(className); }
+    LRESULT subclassHook(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kWatched) calls.push_back("subclassHook");
+        return MainWindow::subclassHook(window, message, wParam, lParam);
+    }
+    LRESULT routeMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kWatched) calls.push_back("routeMessage");
+        if (message == WM_CREATE) hwndAtCreate = hwnd;
+        return MainWindow::routeMessage(window, message, wParam, lParam);
+    }
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kWatched) calls.push_back("handleMessage");
+        return MainWindow::handleMessage(window, message, wParam, lParam);
+    }
+    HWND hwndAtCreate = nullptr;
 };
 
 }  // namespace
 
-TEST(WindowBaseTest, CreationRegistersTheObjectBeforeWMCreateReachesIt) {
-    RecordingWindow window("first");
-    EXPECT_EQ(window.getHwnd(), nullptr);
-    ASSERT_EQ(window.open(kTopLevel, 10, 20, 520, 539, nullptr, nullptr), 0);
-    const HWND hwnd = window.getHwnd();
-    ASSERT_NE(hwnd, nullptr);
-    EXPECT_EQ(window.hwndAtCreate, hwnd);
-    EXPECT_EQ(windowObjects.at(hwnd), &window);
-    EXPECT_EQ(previousProcs.at(hwnd), &WindowBase::classWindowProc);
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(hwnd, GWLP_WNDPROC)), &WindowBase::subclassProc);
-    // The WM_SIZE of creation stored the client size: 520 x 539 outer is 512 x 512 inside.
-    EXPECT_EQ(window.getWidth(), 512);
-    EXPECT_EQ(window.getHeight(), 512);
-    // A second create only records the menu.
-    EXPECT_EQ(window.create(0, kTopLevel, 0, 0, 100, 100, nullptr, nullptr), 0);
-    EXPECT_EQ(window.getHwnd(), hwnd);
-}
-
+// The object is found from WM_CREATE on, and every message passes the subclass hook, the
+// class's own procedure, then routeMessage and handleMessage.
 TEST(WindowBaseTest, MessagesRunSubclassHookClassProcedureRouteThenHandle) {
-    RecordingWindow window("order");
+    RecordingWindow window("Plain");
     ASSERT_EQ(window.open(kTopLevel, 0, 0, 300, 300, nullptr, nullptr), 0);
-    window.sendMessage(WM_USER + 1, 0, 0);
-    EXPECT_EQ(window.calls, (std::vector<std::string>{"subclassHook", "routeMessage", "handleMessage"}));
+    EXPECT_EQ(window.hwndAtCreate, window.getHwnd());
+    calls.clear();
+    window.sendMessage(kWatched, 0, 0);
+    EXPECT_EQ(calls, (std::vector<std::string>{"subclassHook", "routeMessage", "handleMessage"}));
 
-    // A class procedure of the class's own runs between the hook and routeMessage.
-    RecordingWindow custom("custom");
+    RecordingWindow custom("Custom");
     const WideText name("CustomProcClass");
     custom.setWindowClass(sizeof(WNDCLASSEXW), 0, recordingClassProc, 0, 0, GetModuleHandleW(nullptr), nullptr,
                           nullptr, nullptr, nullptr, name.get(), nullptr);
     ASSERT_EQ(custom.open(kTopLevel, 0, 0, 300, 300, nullptr, nullptr), 0);
-    classProcCalls = &custom.calls;
-    custom.sendMessage(WM_USER + 1, 0, 0);
-    classProcCalls = nullptr;
-    EXPECT_EQ(custom.calls, (std::vector<std::string>{"subclassHook", "classProc", "routeMessage", "handleMessage"}));
-}
-
-TEST(WindowBaseTest, UnregisteredHandlesGetDefaultProcessing) {
-    RecordingWindow window("plain");
-    ASSERT_EQ(window.open(kTopLevel, 0, 0, 300, 300, nullptr, nullptr), 0);
-    const HWND hwnd = window.getHwnd();
-    windowObjects.erase(hwnd);
-    // Neither procedure finds an object: default processing answers WM_SETTEXT.
-    const WideText title("renamed");
-    EXPECT_TRUE(WindowBase::classWindowProc(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(title.get())));
-    windowObjects[hwnd] = &window;
-    EXPECT_EQ(window.getText(), "renamed");
-    EXPECT_TRUE(window.calls.empty());
-}
-
-TEST(WindowBaseTest, TextRoundTripsThroughUtf16) {
-    RecordingWindow window("Caption \xC3\xA9");
-    ASSERT_EQ(window.open(kTopLevel, 0, 0, 300, 300, nullptr, nullptr), 0);
-    EXPECT_EQ(window.getText(), "Caption \xC3\xA9");
-    EXPECT_TRUE(window.setText("Twistblocks \xE2\x82\xAC"));
-    EXPECT_EQ(window.getText(), "Twistblocks \xE2\x82\xAC");
-    const std::string raw = window.getTextRaw();
-    ASSERT_EQ(raw.size(), 13u * 2);
-    EXPECT_EQ(raw[0], 'T');
-    EXPECT_EQ(raw[1], '\0');
-    EXPECT_EQ(static_cast<unsigned char>(raw[24]), 0xAC);  // U+20AC, low byte first
-    EXPECT_EQ(static_cast<unsigned char>(raw[25]), 0x20);
-}
-
-TEST(WindowBaseTest, OperationsWithoutAWindowAndFailures) {
-    WindowObject nothing("nothing");
-    EXPECT_EQ(nothing.setFont(nullptr), -1);
-    EXPECT_EQ(nothing.show(SW_SHOW), -1);
-    EXPECT_EQ(nothing.hide(), -1);
-    EXPECT_EQ(nothing.enable(), -1);
-    EXPECT_EQ(nothing.disable(), -1);
-    EXPECT_EQ(nothing.setToolTip(nullptr), -1);
-
-    std::vector<std::string> trace;
-    setWritekSink([&](const std::string& line) { trace.push_back(line); });
-    RecordingWindow unknown("orphan", "NeverRegistered");
-    EXPECT_EQ(unknown.create(0, kTopLevel, 1, 2, 3, 4, nullptr, nullptr), -2);
-    EXPECT_EQ(unknown.getHwnd(), nullptr);
-    ASSERT_FALSE(trace.empty());
-    EXPECT_EQ(trace.back(), "create failed orphan 1,2,3,4\n");
-    setWritekSink(nullptr);
-
-    RecordingWindow first("first", "Twice"), second("second", "Twice");
-    EXPECT_EQ(first.open(kTopLevel, 0, 0, 200, 200, nullptr, nullptr), 0);
-    EXPECT_EQ(second.open(kTopLevel, 0, 0, 200, 200, nullptr, nullptr), -1);
-    EXPECT_EQ(second.getHwnd(), nullptr);
-}
-
-TEST(WindowBaseTest, DestructorClosesTheWindowAndLeavesTheRegistry) {
-    HWND hwnd;
-    {
-        RecordingWindow window("short-lived");
-        ASSERT_EQ(window.open(kTopLevel, 0, 0, 200, 200, nullptr, nullptr), 0);
-        hwnd = window.getHwnd();
-        EXPECT_TRUE(IsWindow(hwnd));
-    }
-    EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_EQ(windowObjects.count(hwnd), 0u);
-}
-
-TEST(WindowBaseTest, FittedChildrenFollowTheParentsClientArea) {
-    RecordingWindow registrar("unused", "TestChild");  // registers the windows' class
-    ASSERT_EQ(registrar.registerClass(), 0);
-    RecordingWindow top("top");
-    ASSERT_EQ(top.open(kTopLevel, 0, 0, 520, 539, nullptr, nullptr), 0);
-
-    // A framed top-level WindowObject (MainWindow lays out its children its own way), so
-    // that client and window rectangles differ.
-    auto* host = new ChildWindow("host");
-    ASSERT_EQ(host->create(0, kTopLevel, 0, 0, 408, 327, nullptr, nullptr), 0);
-    auto* wide = new ChildWindow("wide");
-    wide->setRect(30, 40, 50, 60);
-    wide->setStyle(WS_CHILD | WS_VISIBLE);
-    auto* tall = new ChildWindow("tall");
-    tall->setRect(70, 80, 90, 100);
-    tall->setStyle(WS_CHILD | WS_VISIBLE);
-    ASSERT_EQ(host->addChild(wide, nullptr, true, false), 0);
-    ASSERT_EQ(host->addChild(tall, nullptr, false, true), 0);
-
-    auto placeInHost = [&](HWND child) {
-        RECT r;
-        GetWindowRect(child, &r);
-        POINT origin{r.left, r.top};
-        ScreenToClient(host->getHwnd(), &origin);
-        return RECT{origin.x, origin.y, origin.x + r.right - r.left, origin.y + r.bottom - r.top};
-    };
-    MoveWindow(host->getHwnd(), 0, 0, 408, 327, TRUE);
-    MoveWindow(host->getHwnd(), 0, 0, 358, 277, TRUE);  // twice: nothing may drift
-    const RECT w = placeInHost(wide->getHwnd()), t = placeInHost(tall->getHwnd());
-    EXPECT_EQ(w.left, 0);
-    EXPECT_EQ(w.top, 40);
-    EXPECT_EQ(w.right - w.left, 350);
-    EXPECT_EQ(w.bottom - w.top, 60);
-    EXPECT_EQ(t.left, 70);
-    EXPECT_EQ(t.top, 0);
-    EXPECT_EQ(t.right - t.left, 90);
-    EXPECT_EQ(t.bottom - t.top, 250);
-
-    // Removing a fitted child deletes it and closes its window; the other stays fitted.
-    const HWND wideHandle = wide->getHwnd();
-    ChildWindow::destroyed = 0;
-    EXPECT_EQ(host->removeChild(wide), 0);
-    EXPECT_EQ(ChildWindow::destroyed, 1);
-    EXPECT_FALSE(IsWindow(wideHandle));
-    MoveWindow(host->getHwnd(), 0, 0, 208, 177, TRUE);
-    EXPECT_EQ(placeInHost(tall->getHwnd()).bottom, 150);
-    EXPECT_EQ(host->removeChild(nullptr), 0);
-    // A child of another parent is left alone.
-    auto* stranger = new ChildWindow("stranger");
-    stranger->setStyle(WS_CHILD);
-    ASSERT_EQ(top.addChild(stranger, nullptr, false, false), 0);
-    EXPECT_EQ(host->removeChild(stranger), 0);
-    EXPECT_TRUE(IsWindow(stranger->getHwnd()));
-    // One created without fit flags is not tracked, but as this window's child it is deleted.
-    EXPECT_EQ(top.removeChild(stranger), 0);
-    EXPECT_EQ(ChildWindow::destroyed, 2);
-    delete tall;
-    delete host;
-}
-
-TEST(WindowBaseTest, SystemControlWindowsAreRegisteredAndSubclassed) {
-    RecordingWindow top("top");
-    ASSERT_EQ(top.open(kTopLevel, 0, 0, 300, 300, nullptr, nullptr), 0);
-
-    class TooltipObject : public WindowObject {
-    public:
-        TooltipObject() : WindowObject("tip") { setClassName("tooltips_class32"); }
-        LRESULT subclassHook(HWND, UINT message, WPARAM, LPARAM) override {
-            if (message == WM_USER + 7) ++seen;
-            return -1;
-        }
-        int seen = 0;
-    } tip;
-    ASSERT_EQ(tip.create(0, TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, top.getHwnd(),
-                         nullptr),
-              0);
-    ASSERT_NE(tip.getHwnd(), nullptr);
-    EXPECT_EQ(windowObjects.at(tip.getHwnd()), &tip);
-    EXPECT_NE(previousProcs.at(tip.getHwnd()), &WindowBase::classWindowProc);
-    tip.sendMessage(WM_USER + 7, 0, 0);
-    EXPECT_EQ(tip.seen, 1);
-    // The control keeps its own behaviour behind the hook.
-    TOOLINFOW info{};
-    info.cbSize = sizeof info;
-    info.hwnd = top.getHwnd();
-    EXPECT_EQ(tip.sendMessage(TTM_GETTOOLCOUNT, 0, 0), 0);
-    tip.sendMessage(TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&info));
-    EXPECT_EQ(tip.sendMessage(TTM_GETTOOLCOUNT, 0, 0), 1);
+    calls.clear();
+    custom.sendMessage(kWatched, 0, 0);
+    EXPECT_EQ(calls, (std::vector<std::string>{"subclassHook", "classProc", "routeMessage", "handleMessage"}));
 }

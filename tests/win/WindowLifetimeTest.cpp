@@ -1,20 +1,30 @@
 // What outlives what: the rebar removed from its main window, a status bar that goes
 // before the window, and the registries once a window is gone.
 
-#include "RecordingWindow.h"
-
 #include "win/Rebar.h"
 #include "win/StatusBar.h"
 
+#include "win/MainWindow.h"
+
 #include <gtest/gtest.h>
+
+#include <string>
 
 namespace {
 constexpr DWORD kTopLevel = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
+
+// A main window with a class of its own, so that the tests can share a process.
+struct LifetimeWindow : MainWindow {
+    LifetimeWindow() : MainWindow("main") {
+        static int created = 0;
+        setClassName("LifetimeWindow" + std::to_string(++created));
+    }
+};
 }  // namespace
 
 TEST(WindowLifetimeTest, RemovingTheRebarDeletesItOnce) {
     {
-        RecordingWindow window("main");
+        LifetimeWindow window;
         window.enableRebar();
         ASSERT_EQ(window.open(kTopLevel, 0, 0, 520, 539, nullptr, nullptr), 0);
         ASSERT_NE(window.getRebar(), nullptr);
@@ -27,7 +37,7 @@ TEST(WindowLifetimeTest, RemovingTheRebarDeletesItOnce) {
 }
 
 TEST(WindowLifetimeTest, AStatusBarThatGoesIsNoLongerUsed) {
-    RecordingWindow window("main");
+    LifetimeWindow window;
     ASSERT_EQ(window.open(kTopLevel, 0, 0, 520, 539, nullptr, nullptr), 0);
     {
         StatusBar bar;
@@ -41,7 +51,7 @@ TEST(WindowLifetimeTest, AStatusBarThatGoesIsNoLongerUsed) {
 }
 
 TEST(WindowLifetimeTest, ADestroyedWindowLeavesBothRegistries) {
-    RecordingWindow window("main");
+    LifetimeWindow window;
     window.enableRebar();  // a system control child, subclassed like the window
     ASSERT_EQ(window.open(kTopLevel, 0, 0, 520, 539, nullptr, nullptr), 0);
     const HWND handles[] = {window.getHwnd(), window.getRebar()->getHwnd()};

@@ -4,7 +4,7 @@
 // would, and exits with the demo's exit code. Run it in the data folder, like the demo.
 
 #include "CaptureOptions.h"
-#include "PngWriter.h"
+#include "assets/PngWriter.h"
 #include "app/TwistblocksDemo.h"
 
 #include <Harness.h>

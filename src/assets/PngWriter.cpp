@@ -1,4 +1,4 @@
-#include "PngWriter.h"
+#include "assets/PngWriter.h"
 
 #include <png.h>
 
