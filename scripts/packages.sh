@@ -3,13 +3,13 @@
 TWISTBLOCKS_DEMO_PACKAGES=(
     build-essential cmake pkg-config
     libsdl2-dev libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
-    libpng-dev zlib1g-dev libjpeg62-turbo-dev libpcre2-dev
+    libpng-dev zlib1g-dev libjpeg62-turbo-dev libpcre2-dev libx11-dev
 )
 # Tests, benchmarks and the extra checks (fuzzing with clang, the Windows headers).
 TWISTBLOCKS_TEST_PACKAGES=(
     python3 libgtest-dev libgmock-dev libbenchmark-dev
     libtinyobjloader-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64
-    libx11-dev xvfb x11-apps
+    xvfb x11-apps
 )
 
 install_missing_packages() {  # install_missing_packages PACKAGE...
