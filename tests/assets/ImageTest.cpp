@@ -347,5 +347,5 @@ TEST_F(ImageTest, FlatLayerReportsHeaderFacts) {
     EXPECT_EQ(w, 0);
     EXPECT_EQ(bpp, 0);
     EXPECT_EQ(jpgOpen(path.c_str()), nullptr);
-    EXPECT_EQ(pngOpen((dir / "none.png").c_str()), nullptr);
+    EXPECT_EQ(pngOpen((dir / "none.png").string().c_str()), nullptr);
 }

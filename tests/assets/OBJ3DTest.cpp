@@ -223,7 +223,7 @@ TEST(OBJ3DTest, ModelDirectory) {
         const char* model;
         const char* baseDir;
     };
-    const std::string cwd = std::filesystem::current_path().string();
+    const std::string cwd = std::filesystem::current_path().generic_string();
     const Case cases[] = {
         {"a/b.obj", "a"},
         {"/b.obj", ""},
@@ -304,7 +304,7 @@ TEST(OBJ3DTest, FilesOnDiskAndOpenErrors) {
         EXPECT_EQ(loader.load(), 0);
         EXPECT_EQ(testing::internal::GetCapturedStdout(),
                   "file=" + path + "\n  vtx =1\n  nml =1\n  uvm =0\n  face[a]=1\n");
-        EXPECT_EQ(loader.mesh->materials[0].textureFile, (dir / "3d_obj/t.png").string());
+        EXPECT_EQ(loader.mesh->materials[0].textureFile, (dir / "3d_obj/t.png").generic_string());
         EXPECT_EQ(loader.close(), 0);
         EXPECT_EQ(loader.file, nullptr);
         EXPECT_EQ(loader.close(), 0);

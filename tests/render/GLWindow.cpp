@@ -2,14 +2,15 @@
 
 #include "render/RenderContext.h"
 
-#include <Harness.h>
 #include <GL/gl.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <stdexcept>
 
 namespace {
@@ -19,9 +20,10 @@ const char16_t kClassName[] = u"RenderTestWindow";
 // A fresh folder for this process's files, removed when the process ends.
 struct TempFolder {
     TempFolder() {
-        char pattern[] = "/tmp/render-test-XXXXXX";
-        if (mkdtemp(pattern) == nullptr) throw std::runtime_error("mkdtemp failed");
-        path = pattern;
+        const auto folder = std::filesystem::temp_directory_path() /
+                            ("render-test-" + std::to_string(std::random_device{}()));
+        if (!std::filesystem::create_directory(folder)) throw std::runtime_error("no fresh temporary folder");
+        path = folder.string();
     }
     ~TempFolder() {
         std::error_code ignored;
@@ -67,7 +69,6 @@ bool writePng(const std::string& path, int width, int height, const std::vector<
 bool Picture::savePng(const std::string& path) const { return writePng(path, width, height, pixels, true); }
 
 GLWindow::GLWindow(int clientWidth, int clientHeight) {
-    Harness::forceHeadless();
     static const bool registered = [] {
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;

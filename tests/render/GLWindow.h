@@ -1,5 +1,5 @@
 #pragma once
-// Test support: a top-level window with a GL context on the headless offscreen driver, the
+// Test support: a top-level window with a GL context (offscreen on the layer), the
 // GameInfo that a renderer reads, and pictures read back with glReadPixels.
 //
 // The window's procedure paints like the game window does: RenderContext, drawFrame with

@@ -5,6 +5,7 @@
 #include "render/RenderContext.h"
 
 #include <GL/gl.h>
+#include <GL/glext.h>
 
 #include <functional>
 
