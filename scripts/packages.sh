@@ -13,7 +13,7 @@ TWISTBLOCKS_WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64 dpkg-dev googletest)
 # Wine's Windows headers, a private X server, screenshots.
 TWISTBLOCKS_WINDOWS_RUN_PACKAGES=(
     wine64 wine64-tools libgl1 libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxcomposite1
-    libxinerama1 libxxf86vm1 xvfb x11-apps imagemagick
+    libxinerama1 libxxf86vm1 xvfb x11-apps xdotool imagemagick
 )
 
 install_missing_packages() {
