@@ -2,9 +2,11 @@
 # compare_with_linux.sh - twistblocks.exe under Wine beside the Linux build, one after the
 # other on the same private Xvfb and Mesa's software GL, in one run.
 #
-# For each it prints: start to first frame (launch to the first buffer swap), fps, CPU ms per
-# frame of the program's process (all threads) and of the X server, over DUR seconds after
-# WARM seconds of running; for Wine also the wineserver's CPU per frame, and the exe's size.
+# For each it prints: start to first frame (launch to the first buffer swap), buffer swaps per
+# second, CPU ms per swap of the program's process (all threads) and of the X server, over DUR
+# seconds after WARM seconds of running; for Wine also the wineserver's CPU per swap, and the
+# exe's size. On Linux a swap is a game frame; under Wine there can be more swaps than game
+# frames (compare the fps on the status line).
 # Frames are counted at the buffer swap: for Linux by bench/peers/sdlswapcount.c on
 # SDL_GL_SwapWindow, for Wine from its own trace of wglSwapBuffers (WINEDEBUG=trace+wgl, with
 # timestamps; the trace costs a little CPU).
@@ -85,16 +87,17 @@ import sys
 kind = sys.argv[1]
 start, first, c0, c1, p0, p1, x0, x1, s0, s1, hz, dur = map(float, sys.argv[2:])
 n = max(c1 - c0, 1)
-line = (f"{kind:5}  first frame {1000 * (first - start):6.0f} ms  fps {n / dur:5.1f}"
-        f"  CPU {1000 * (p1 - p0) / hz / n:5.2f} ms/frame  Xvfb {1000 * (x1 - x0) / hz / n:5.2f} ms/frame")
+line = (f"{kind:5}  first frame {1000 * (first - start):6.0f} ms  swaps/s {n / dur:5.1f}"
+        f"  CPU {1000 * (p1 - p0) / hz / n:5.2f} ms/swap ({100 * (p1 - p0) / hz / dur:3.0f}% of a core)"
+        f"  Xvfb {1000 * (x1 - x0) / hz / n:5.2f} ms/swap")
 if kind == "wine":
-    line += f"  wineserver {1000 * (s1 - s0) / hz / n:5.2f} ms/frame"
+    line += f"  wineserver {1000 * (s1 - s0) / hz / n:5.2f} ms/swap"
 print(line)
 PY
 }
 
 echo "machine: $(nproc) cores, load average $(cut -d' ' -f1-3 /proc/loadavg); ${DUR} s after ${WARM} s"
 echo "twistblocks.exe: $(stat -c %s "$root/build-windows/twistblocks.exe") bytes with debugging information," \
-    "$(stat -c %s "$run/twistblocks.exe") bytes stripped (the zip's)"
+    "$(stat -c %s "$root/build-windows/package/twistblocks.exe") bytes stripped (the zip's)"
 measure linux
 measure wine
