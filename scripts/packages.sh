@@ -11,6 +11,14 @@ TWISTBLOCKS_TEST_PACKAGES=(
     libtinyobjloader-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64
     xvfb x11-apps
 )
+# What the Windows build adds (scripts/build-windows): apt-get source, GoogleTest's sources.
+TWISTBLOCKS_WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64 dpkg-dev googletest)
+# What running it under Wine adds (scripts/check-windows): Wine with its X11 and GL libraries,
+# Wine's Windows headers, a private X server, screenshots.
+TWISTBLOCKS_WINDOWS_RUN_PACKAGES=(
+    wine64 wine64-tools libgl1 libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxcomposite1
+    libxinerama1 libxxf86vm1 xvfb x11-apps xdotool imagemagick
+)
 
 install_missing_packages() {  # install_missing_packages PACKAGE...
     local missing=()

@@ -194,10 +194,9 @@ LRESULT CALLBACK tooltipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
                         reinterpret_cast<unsigned char*>(&t.info));
             if (isText(ti->lpszText)) t.text = ti->lpszText;
             t.info.lpszText = nullptr;
-            if (Tool* old = findTool(*st, t.info))
-                *old = t;
-            else
-                st->tools.push_back(t);
+            // As comctl32: a second tool with a known id is added after the first, which
+            // every lookup still finds.
+            st->tools.push_back(t);
             return TRUE;
         }
         case TTM_NEWTOOLRECTW: {
@@ -207,7 +206,7 @@ LRESULT CALLBACK tooltipProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         }
         case TTM_DELTOOLW:
             if (ti && ti->cbSize >= minToolInfoSize)
-                std::erase_if(st->tools, [&](const Tool& t) { return t.info.hwnd == ti->hwnd && t.info.uId == ti->uId; });
+                if (Tool* t = findTool(*st, *ti)) st->tools.erase(st->tools.begin() + (t - st->tools.data()));
             return 0;
         case TTM_GETTOOLCOUNT:
             return LRESULT(st->tools.size());

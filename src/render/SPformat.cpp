@@ -26,19 +26,19 @@ void SPformat::print(int32_t x, int32_t y, const char* format, ...) {
     originX = x;
     originY = y;
     // The status line fits the stack buffer; longer texts are formatted a second time.
-    char small[256];
+    char stackText[256];
     std::va_list args;
     va_start(args, format);
     std::va_list again;
     va_copy(again, args);
-    const int length = std::vsnprintf(small, sizeof small, format, args);
+    const int length = std::vsnprintf(stackText, sizeof stackText, format, args);
     va_end(args);
-    std::string large;
-    const char* text = small;
-    if (length >= static_cast<int>(sizeof small)) {
-        large.resize(static_cast<std::size_t>(length) + 1);
-        std::vsnprintf(large.data(), large.size(), format, again);
-        text = large.data();
+    std::string heapText;
+    const char* text = stackText;
+    if (length >= static_cast<int>(sizeof stackText)) {
+        heapText.resize(static_cast<std::size_t>(length) + 1);
+        std::vsnprintf(heapText.data(), heapText.size(), format, again);
+        text = heapText.data();
     }
     va_end(again);
     if (length < 0) throw Error("SPformat::print(): formatting failed");

@@ -30,6 +30,8 @@ int ToolTip::addTool() {
     if (hwnd == nullptr) return -1;
     GetClientRect(toolInfo.hwnd, &toolInfo.rect);
     toolInfo.lpszText = text.mutableGet();
+    // Adding a tool again would keep the old one, and its text, in front of the new one.
+    SendMessageW(hwnd, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&toolInfo));
     SendMessageW(hwnd, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&toolInfo));
     return 0;
 }

@@ -10,7 +10,7 @@
 #include <png.h>
 
 void writePng(const std::filesystem::path& path, const PngLayout& layout) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = std::fopen(path.string().c_str(), "wb");
     if (!file) throw std::runtime_error("cannot write " + path.string());
     png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(png);
@@ -46,7 +46,7 @@ void writePng(const std::filesystem::path& path, const PngLayout& layout) {
 
 void writeJpeg(const std::filesystem::path& path, uint32_t width, uint32_t height, int components,
                const std::vector<uint8_t>& samples, int quality) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
+    std::FILE* file = std::fopen(path.string().c_str(), "wb");
     if (!file) throw std::runtime_error("cannot write " + path.string());
     jpeg_compress_struct cinfo;
     jpeg_error_mgr err;

@@ -119,7 +119,7 @@ TEST(OBJ3DTest, MaterialsAndTheirFilesBesideTheModel) {
     EXPECT_EQ(load.mesh().materials[1].diffuse.r, 1);
 
     for (const auto& [model, baseDir] : {std::pair<std::string, std::string>{"a\\b\\c.obj", "a/b"},
-                                         {"b.obj", std::filesystem::current_path().string()}}) {
+                                         {"b.obj", std::filesystem::current_path().generic_string()}}) {
         const MemoryLoad other({{model, "mtllib m.mtl\n"}, {baseDir + "/m.mtl", "newmtl q\n"}}, model);
         EXPECT_EQ(other.error, "") << model;
         EXPECT_EQ(other.mesh().materialCount, 1) << model;
