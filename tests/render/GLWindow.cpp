@@ -3,6 +3,7 @@
 #include "assets/PngWriter.h"
 #include "render/RenderContext.h"
 
+#include <Harness.h>
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
