@@ -140,17 +140,22 @@ LRESULT GameFrame::onCreate(HWND window, LPARAM lParam) {
 }
 
 void GameFrame::onPaint(HWND window) {
+    // Windows may deliver the loop thread's RedrawWindow as a sent WM_PAINT after a queued
+    // WM_PAINT already drew the frame and validated the window: with nothing left to update,
+    // drawing again would only cost a second frame's time.
+    PAINTSTRUCT paint{};
+    BeginPaint(window, &paint);
+    const RECT& update = paint.rcPaint;
+    const bool somethingToUpdate = update.right > update.left && update.bottom > update.top;
     // Nothing is shown until the game hands over its first frame, so that the first picture
     // presented is that frame. The context scope waits while the loop thread loads.
-    if (presenting.load(std::memory_order_acquire)) {
+    if (somethingToUpdate && presenting.load(std::memory_order_acquire)) {
         RenderContext context(gameInfo);
         if (context.current()) {
             sprite->drawFrame(gameInfo.clientWidth, gameInfo.clientHeight);
             SwapBuffers(gameInfo.hDC);
         }
     }
-    PAINTSTRUCT paint{};
-    BeginPaint(window, &paint);
     EndPaint(window, &paint);
 }
 

@@ -21,6 +21,7 @@ public:
     static inline int created = 0;
 
     int gameLoop() override {
+        if (presentAtOnce) startPresenting();
         while (holdUntil && !*holdUntil) std::this_thread::yield();
         if (failOnStart) throw std::runtime_error("the game broke");
         while (!stopping()) {
@@ -38,6 +39,7 @@ public:
     }
 
     bool failOnStart = false;
+    bool presentAtOnce = false;
     const std::atomic<bool>* holdUntil = nullptr;  // the loop starts once this is true
     std::atomic<int> passes{0};
     std::atomic<bool> stoppedCleanly{false};
@@ -73,6 +75,23 @@ TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
     EXPECT_EQ(runUntilClosed(), 0);
     EXPECT_TRUE(game.loopStoppedBeforeDestroy);
     EXPECT_TRUE(game.contextAliveAtDestroy);
+}
+
+// Windows can deliver a cross-thread RedrawWindow as a sent WM_PAINT after a queued one has
+// already drawn and validated the window; that second paint must not draw the frame again.
+TEST_F(GameFrameTest, APaintWithNothingToUpdateDrawsNothing) {
+    ScriptedGame game;
+    game.presentAtOnce = true;
+    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
+    while (game.passes < 1) Sleep(1);
+    UpdateWindow(game.getHwnd());  // the paint the window was shown with
+    const uint64_t before = Harness::presentedFrames();
+    SendMessageW(game.getHwnd(), WM_PAINT, 0, 0);
+    EXPECT_EQ(Harness::presentedFrames(), before);
+    RedrawWindow(game.getHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(Harness::presentedFrames(), before + 1);
+    PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(runUntilClosed(), 0);
 }
 
 TEST_F(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
