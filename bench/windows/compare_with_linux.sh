@@ -7,7 +7,7 @@
 # seconds after WARM seconds of running; for Wine also the wineserver's CPU per swap, and the
 # exe's size. On Linux a swap is a game frame; under Wine there can be more swaps than game
 # frames (compare the fps on the status line).
-# Frames are counted at the buffer swap: for Linux by bench/peers/sdlswapcount.c on
+# Frames are counted at the buffer swap: for Linux by bench/peers/swapcount.c on
 # SDL_GL_SwapWindow, for Wine from its own trace of wglSwapBuffers (WINEDEBUG=trace+wgl, with
 # timestamps; the trace costs a little CPU).
 #
@@ -37,7 +37,7 @@ cleanup() {
     rm -rf "$tmp"
 }
 trap cleanup EXIT
-cc -O2 -shared -fPIC -o "$tmp/sdlswapcount.so" "$root/bench/peers/sdlswapcount.c" -ldl || exit 2
+cc -O2 -shared -fPIC -o "$tmp/swapcount.so" "$root/bench/peers/swapcount.c" -ldl || exit 2
 
 d=90
 while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
@@ -60,7 +60,7 @@ measure() {  # measure linux|wine
     local kind=$1 start first_ns="" c0 c1 p0 p1 x0 x1 s0 s1 spid
     start=$(now "$kind")
     if [ "$kind" = linux ]; then
-        (cd "$root/data" && SDLSWAPCOUNT_FILE="$tmp/slot" LD_PRELOAD="$tmp/sdlswapcount.so" exec "$linux" >/dev/null 2>&1) &
+        (cd "$root/data" && SWAPCOUNT_FILE="$tmp/slot" LD_PRELOAD="$tmp/swapcount.so" exec "$linux" >/dev/null 2>&1) &
     else
         (cd "$run" && WINEDEBUG=-all,trace+wgl,+timestamp exec "$wine" twistblocks.exe >/dev/null 2>"$tmp/trace") &
     fi
