@@ -29,12 +29,18 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glLightfv(GL_LIGHT0, GL_AMBIENT, lightAmbient);
     glEnable(GL_LIGHTING);
+    // The block mesh is closed: a back face lies behind a front face of the same block and
+    // would only be rasterised to lose the depth test. Culled for the 3D pass alone.
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
     try {
         drawSprites3D();
     } catch (...) {  // a bad pattern number: the window is drawn into again
+        glDisable(GL_CULL_FACE);
         screen.finish(clientWidth, clientHeight);
         throw;
     }
+    glDisable(GL_CULL_FACE);
 
     // The 3D picture becomes the background of the 2D pass.
     glDisable(GL_BLEND);
