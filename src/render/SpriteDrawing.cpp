@@ -97,7 +97,35 @@ void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool into
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
 }
 
+bool Sprite::drawSprites3DByMaterial() {
+    if (count3D == 0) return false;
+    const int32_t pcg = sprites3D[0].pcg;
+    for (int32_t i = 0; i < count3D; ++i)
+        if (sprites3D[i].blend != BLEND_NORMAL || sprites3D[i].pcg != pcg) return false;
+    const PCG3D& pattern = pcg3D[pcg];  // a bad pcg raises, as in the per-sprite order
+    if (pattern.parts == 0) return false;
+    // Opaque and depth-tested, each pixel keeps the nearest fragment whatever the order; a
+    // material's state is set once instead of once per block.
+    glDisable(GL_BLEND);
+    for (int32_t k = 0; k < pattern.partCount; ++k) {
+        const uint32_t part = pattern.parts + 3 * static_cast<uint32_t>(k);
+        glCallList(part);
+        for (int32_t i = 0; i < count3D; ++i) {
+            const SP3D& sprite = sprites3D[i];
+            glPushMatrix();
+            glTranslated(sprite.x, sprite.y, sprite.z);
+            glRotated(sprite.angle, sprite.axisX, sprite.axisY, sprite.axisZ);
+            glScaled(sprite.scaleX, sprite.scaleY, sprite.scaleZ);
+            glCallList(part + 1);
+            glPopMatrix();
+        }
+        glCallList(part + 2);
+    }
+    return true;
+}
+
 void Sprite::drawSprites3D() {
+    if (drawSprites3DByMaterial()) return;
     for (int32_t i = 0; i < count3D; ++i) {
         const SP3D& sprite = sprites3D[i];
         if (sprite.blend != BLEND_NORMAL) {
