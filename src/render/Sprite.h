@@ -37,6 +37,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <vector>
 
 // How a sprite is blended. Only zero is told apart: every non-zero value acts as BLEND_ADD.
 // 2D: NORMAL blends with alpha and one minus alpha, ADD with alpha and one (additive).
@@ -205,6 +206,8 @@ private:
     Object3D* loadingMesh = nullptr;
     std::string loadingFile;
     ScreenTarget screen;
+    // Sprite positions nearest to the eye first (drawing material by material).
+    std::vector<int32_t> nearestFirst;
 
     // The process-wide lock of the initialised flag and the key reads: it guards single words.
     static std::mutex& criticalSection();

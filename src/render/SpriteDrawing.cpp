@@ -4,6 +4,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+
 int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     if (!isInitialized()) return 0;
     // A minimised window has no pixels to draw and would divide by a zero height.
@@ -106,11 +108,20 @@ bool Sprite::drawSprites3DByMaterial() {
     if (pattern.parts == 0) return false;
     // Opaque and depth-tested, each pixel keeps the nearest fragment whatever the order; a
     // material's state is set once instead of once per block.
+    // Nearest first, so that the depth test rejects hidden fragments before they are shaded.
+    nearestFirst.resize(static_cast<std::size_t>(count3D));
+    for (int32_t i = 0; i < count3D; ++i) nearestFirst[i] = i;
+    const auto distance = [this](int32_t i) {
+        const SP3D& s = sprites3D[i];
+        return (s.x - eyeX) * (s.x - eyeX) + (s.y - eyeY) * (s.y - eyeY) + (s.z - eyeZ) * (s.z - eyeZ);
+    };
+    std::stable_sort(nearestFirst.begin(), nearestFirst.end(),
+                     [&](int32_t a, int32_t b) { return distance(a) < distance(b); });
     glDisable(GL_BLEND);
     for (int32_t k = 0; k < pattern.partCount; ++k) {
         const uint32_t part = pattern.parts + 3 * static_cast<uint32_t>(k);
         glCallList(part);
-        for (int32_t i = 0; i < count3D; ++i) {
+        for (const int32_t i : nearestFirst) {
             const SP3D& sprite = sprites3D[i];
             glPushMatrix();
             glTranslated(sprite.x, sprite.y, sprite.z);
