@@ -65,12 +65,15 @@ int32_t Sprite::compileModel(Object3D& mesh, const std::string& fileName, int32_
     if (compiled.parts != 0) glDeleteLists(compiled.parts, 3 * compiled.partCount);
     compiled.parts = 0;
     compiled.partCount = 0;
-    const bool inParts = compileParts(compiled, list);
-    {
+    {  // the old parts are gone even if compiling the new ones fails
         std::lock_guard lock(listsLock);
         pcg3D[pcg] = compiled;
     }
-    if (inParts) return 0;
+    if (compileParts(compiled, list)) {
+        std::lock_guard lock(listsLock);
+        pcg3D[pcg] = compiled;
+        return 0;
+    }
     glNewList(list, GL_COMPILE);
     try {
         for (const auto& [name, m] : mesh.materialIndex) drawMaterialFaces(m);
