@@ -37,6 +37,7 @@
 #include <cstdint>
 #include <mutex>
 #include <string>
+#include <vector>
 
 // How a sprite is blended. Only zero is told apart: every non-zero value acts as BLEND_ADD.
 // 2D: NORMAL blends with alpha and one minus alpha, ADD with alpha and one (additive).
@@ -83,9 +84,14 @@ struct PCG2D {
     uint32_t texture = 0;  // 0 while not loaded
 };
 
-// One 3D pattern: the display list that draws the model (0 while not loaded).
+// One 3D pattern: the display list that draws the model (0 while not loaded). The list calls
+// three lists per material, from parts on: its state (colour, texture), its triangles, and
+// what undoes the state; so a frame of opaque instances of one model can set each material's
+// state once and draw every instance's triangles under it (parts 0: no such lists).
 struct PCG3D {
     uint32_t list = 0;
+    uint32_t parts = 0;
+    int32_t partCount = 0;
 };
 
 class Sprite {
@@ -200,12 +206,23 @@ private:
     Object3D* loadingMesh = nullptr;
     std::string loadingFile;
     ScreenTarget screen;
+    // Sprite positions nearest to the eye first (drawing material by material).
+    std::vector<int32_t> nearestFirst;
 
     // The process-wide lock of the initialised flag and the key reads: it guards single words.
     static std::mutex& criticalSection();
     // The screen texture drawn back as the background of the 2D pass, where it is needed.
     void drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture);
     void drawSprites3D();
+    // All 3D sprites opaque and of one model with parts: material by material.
+    bool drawSprites3DByMaterial();
+    // The three steps of drawMaterialFaces, for the lists of a material's parts.
+    void setMaterialState(int32_t m);
+    void drawMaterialTriangles(int32_t m);
+    void releaseMaterialState(int32_t m);
+    // Compiles the parts of the mesh being loaded and the list that calls them; false when no
+    // list names were left for the parts.
+    bool compileParts(PCG3D& pattern, uint32_t list);
     void drawSprites2D();
     bool isInitialized() const;
     // Decodes fileName whole; false (message printed) when it does not open.

@@ -4,6 +4,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+
 int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     if (!isInitialized()) return 0;
     // A minimised window has no pixels to draw and would divide by a zero height.
@@ -29,12 +31,18 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     glLightfv(GL_LIGHT0, GL_POSITION, lightPosition);
     glLightfv(GL_LIGHT0, GL_AMBIENT, lightAmbient);
     glEnable(GL_LIGHTING);
+    // The block mesh is closed: a back face lies behind a front face of the same block and
+    // would only be rasterised to lose the depth test. Culled for the 3D pass alone.
+    glEnable(GL_CULL_FACE);
+    glCullFace(GL_BACK);
     try {
         drawSprites3D();
     } catch (...) {  // a bad pattern number: the window is drawn into again
+        glDisable(GL_CULL_FACE);
         screen.finish(clientWidth, clientHeight);
         throw;
     }
+    glDisable(GL_CULL_FACE);
 
     // The 3D picture becomes the background of the 2D pass.
     glDisable(GL_BLEND);
@@ -91,7 +99,44 @@ void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool into
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
 }
 
+bool Sprite::drawSprites3DByMaterial() {
+    if (count3D == 0) return false;
+    const int32_t pcg = sprites3D[0].pcg;
+    for (int32_t i = 0; i < count3D; ++i)
+        if (sprites3D[i].blend != BLEND_NORMAL || sprites3D[i].pcg != pcg) return false;
+    const PCG3D& pattern = pcg3D[pcg];  // a bad pcg raises, as in the per-sprite order
+    if (pattern.parts == 0) return false;
+    // Opaque and depth-tested, each pixel keeps the nearest fragment whatever the order; a
+    // material's state is set once instead of once per block.
+    // Nearest first, so that the depth test rejects hidden fragments before they are shaded.
+    nearestFirst.resize(static_cast<std::size_t>(count3D));
+    for (int32_t i = 0; i < count3D; ++i) nearestFirst[i] = i;
+    const auto distance = [this](int32_t i) {
+        const SP3D& s = sprites3D[i];
+        return (s.x - eyeX) * (s.x - eyeX) + (s.y - eyeY) * (s.y - eyeY) + (s.z - eyeZ) * (s.z - eyeZ);
+    };
+    std::stable_sort(nearestFirst.begin(), nearestFirst.end(),
+                     [&](int32_t a, int32_t b) { return distance(a) < distance(b); });
+    glDisable(GL_BLEND);
+    for (int32_t k = 0; k < pattern.partCount; ++k) {
+        const uint32_t part = pattern.parts + 3 * static_cast<uint32_t>(k);
+        glCallList(part);
+        for (const int32_t i : nearestFirst) {
+            const SP3D& sprite = sprites3D[i];
+            glPushMatrix();
+            glTranslated(sprite.x, sprite.y, sprite.z);
+            glRotated(sprite.angle, sprite.axisX, sprite.axisY, sprite.axisZ);
+            glScaled(sprite.scaleX, sprite.scaleY, sprite.scaleZ);
+            glCallList(part + 1);
+            glPopMatrix();
+        }
+        glCallList(part + 2);
+    }
+    return true;
+}
+
 void Sprite::drawSprites3D() {
+    if (drawSprites3DByMaterial()) return;
     for (int32_t i = 0; i < count3D; ++i) {
         const SP3D& sprite = sprites3D[i];
         if (sprite.blend != BLEND_NORMAL) {

@@ -61,6 +61,19 @@ int32_t Sprite::compileModel(Object3D& mesh, const std::string& fileName, int32_
         return 0;
     }
     glDeleteLists(list, 1);
+    PCG3D compiled{list, pcg3D[pcg].parts, pcg3D[pcg].partCount};
+    if (compiled.parts != 0) glDeleteLists(compiled.parts, 3 * compiled.partCount);
+    compiled.parts = 0;
+    compiled.partCount = 0;
+    {  // the old parts are gone even if compiling the new ones fails
+        std::lock_guard lock(listsLock);
+        pcg3D[pcg] = compiled;
+    }
+    if (compileParts(compiled, list)) {
+        std::lock_guard lock(listsLock);
+        pcg3D[pcg] = compiled;
+        return 0;
+    }
     glNewList(list, GL_COMPILE);
     try {
         for (const auto& [name, m] : mesh.materialIndex) drawMaterialFaces(m);
@@ -72,10 +85,48 @@ int32_t Sprite::compileModel(Object3D& mesh, const std::string& fileName, int32_
     return 0;
 }
 
+bool Sprite::compileParts(PCG3D& pattern, uint32_t list) {
+    const int32_t count = static_cast<int32_t>(loadingMesh->materialIndex.size());
+    if (count == 0) return false;
+    const uint32_t parts = glGenLists(3 * count);
+    if (parts == 0) return false;
+    uint32_t next = parts;
+    try {
+        for (const auto& [name, m] : loadingMesh->materialIndex) {
+            glNewList(next++, GL_COMPILE);
+            setMaterialState(m);
+            glEndList();
+            glNewList(next++, GL_COMPILE);
+            drawMaterialTriangles(m);
+            glEndList();
+            glNewList(next++, GL_COMPILE);
+            releaseMaterialState(m);
+            glEndList();
+        }
+    } catch (...) {
+        glEndList();
+        glDeleteLists(parts, 3 * count);
+        throw;
+    }
+    // The same commands as drawMaterialFaces material by material, through the parts.
+    glNewList(list, GL_COMPILE);
+    for (uint32_t part = parts; part < next; ++part) glCallList(part);
+    glEndList();
+    pattern.parts = parts;
+    pattern.partCount = count;
+    return true;
+}
+
 int32_t Sprite::drawMaterialFaces(int32_t m) {
+    setMaterialState(m);
+    drawMaterialTriangles(m);
+    releaseMaterialState(m);
+    return 0;
+}
+
+void Sprite::setMaterialState(int32_t m) {
     checkThat(loadingMesh != nullptr, "drawMaterialFaces only while a model loads");
-    const Object3D& mesh = *loadingMesh;
-    const Material& material = mesh.materials[m];
+    const Material& material = loadingMesh->materials[m];
     materialColor[0] = static_cast<float>(material.diffuse.r);
     materialColor[1] = static_cast<float>(material.diffuse.g);
     materialColor[2] = static_cast<float>(material.diffuse.b);
@@ -86,6 +137,16 @@ int32_t Sprite::drawMaterialFaces(int32_t m) {
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, material.textureId);
     }
+}
+
+void Sprite::releaseMaterialState(int32_t m) {
+    if (!loadingMesh->materials[m].textureFile.empty()) glDisable(GL_TEXTURE_2D);
+}
+
+void Sprite::drawMaterialTriangles(int32_t m) {
+    checkThat(loadingMesh != nullptr, "drawMaterialFaces only while a model loads");
+    const Object3D& mesh = *loadingMesh;
+    const bool textured = !mesh.materials[m].textureFile.empty();
     const Array<face3D>& vertexFaces = mesh.vertexFaces[m];
     const Array<face3D>* normalFaces = inside(mesh.normalFaces, m) ? &mesh.normalFaces[m] : nullptr;
     const Array<face3D>* texCoordFaces = inside(mesh.texCoordFaces, m) ? &mesh.texCoordFaces[m] : nullptr;
@@ -126,6 +187,4 @@ int32_t Sprite::drawMaterialFaces(int32_t m) {
         }
     }
     glEnd();
-    if (textured) glDisable(GL_TEXTURE_2D);
-    return 0;
 }
