@@ -32,8 +32,6 @@ public:
     int gameLoop() override;
     // Paints the renderer's current lists and returns the picture presented.
     Picture draw();
-    // Reads the back buffer of the context current on this thread.
-    Picture readBack() const;
 
     GameInfo& info = gameInfo;
     Picture lastPicture;  // the last one presented
