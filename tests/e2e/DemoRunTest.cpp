@@ -61,8 +61,7 @@ protected:
 // The frames' bookkeeping (turns, commits, the rest, the spin) is the schedule test's part;
 // here the blocks placed in one whole cycle move on from frame to frame without a jump.
 TEST_F(DemoRunTest, OneCycleOfScrambleReplayAndRestRunsWithoutAJump) {
-    constexpr std::size_t kReplayEnd = 100 * 20;   // the first frame at rest
-    constexpr std::size_t kNextCycle = kReplayEnd + 320;
+    constexpr std::size_t kNextCycle = 100 * 20 + 320;  // 100 turns of 20 frames, then the rest
     ObservedGame game;
     std::vector<Placement> previous;
     std::vector<std::size_t> jumps;  // frames (within the cycle) where a block jumped

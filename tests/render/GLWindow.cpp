@@ -70,7 +70,6 @@ Picture GLWindow::draw() {
     return lastPicture;
 }
 
-std::string dataPath(const std::string& relative) { return std::string(TWISTBLOCKS_DATA_DIR) + "/" + relative; }
 
 std::string writeTempFile(const std::string& name, const std::string& text) {
     const std::string path = tempFolder() + "/" + name;

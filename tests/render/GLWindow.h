@@ -41,8 +41,6 @@ private:
     std::atomic<bool> looping{false};
 };
 
-// Path of a file below the installation data folder.
-std::string dataPath(const std::string& relative);
 // This process's temporary folder, removed when the process ends unless a test failed.
 std::string tempFolder();
 // Writes text to a new file in the temporary folder and returns its path.

@@ -2,6 +2,7 @@
 
 #include "RenderFixture.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -26,9 +27,7 @@ bool isCell(Sprite& sprite, int32_t pcg, uint32_t colour) {
 }
 
 int loadedPatterns(Sprite& sprite) {
-    int count = 0;
-    for (const PCG2D& pattern : sprite.pcg2D) count += pattern.texture != 0;
-    return count;
+    return static_cast<int>(std::count_if(sprite.pcg2D.begin(), sprite.pcg2D.end(), [](const PCG2D& p) { return p.texture != 0; }));
 }
 
 TEST_F(TextureTest, CellsFillPatternsInCodeOrderLeavingOutPartialCellsAndThoseBeyondTheMaxima) {
