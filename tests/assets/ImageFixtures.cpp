@@ -3,7 +3,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <stdexcept>
 
 #include <jpeglib.h>
@@ -79,15 +78,4 @@ std::vector<uint8_t> readBytes(const std::filesystem::path& path) {
 void writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes) {
     std::ofstream out(path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-}
-
-TempDir::TempDir() {
-    std::random_device random;
-    path = std::filesystem::temp_directory_path() / ("twistblocks-assets-" + std::to_string(random()));
-    std::filesystem::create_directories(path);
-}
-
-TempDir::~TempDir() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path, ignored);
 }

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -29,13 +30,12 @@ void writeJpeg(const std::filesystem::path& path, uint32_t width, uint32_t heigh
 std::vector<uint8_t> readBytes(const std::filesystem::path& path);
 void writeBytes(const std::filesystem::path& path, const std::vector<uint8_t>& bytes);
 
-// A folder of its own under the system's temporary folder, removed by the destructor.
-class TempDir {
-public:
-    TempDir();
-    ~TempDir();
+// A folder of its own under the system's temporary folder, removed with it.
+struct TempDir {
+    TempDir() { std::filesystem::create_directories(path); }
+    ~TempDir() { std::error_code ignored; std::filesystem::remove_all(path, ignored); }
     TempDir(const TempDir&) = delete;
-    TempDir& operator=(const TempDir&) = delete;
     std::filesystem::path operator/(const std::string& name) const { return path / name; }
-    std::filesystem::path path;
+    const std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("twistblocks-assets-" + std::to_string(std::random_device()()));
 };

@@ -69,15 +69,5 @@ inline int runObserved(ObservedGame& game, unsigned long frames) {
     return result;
 }
 
-// A picture compared with a reference: both are cut into 16 x 16 cells and the mean
-// difference of each cell's channels is taken, which survives a one-pixel shift of an edge
-// (another Mesa) but not a missing block, a wrong colour or a mirrored picture.
-struct PictureDifference {
-    double worstCell = 0.0;   // mean absolute channel difference of the worst cell, 0 to 255
-    int cellsOver = 0;        // cells whose mean difference exceeds the tolerance
-};
-PictureDifference comparePictures(const std::vector<uint32_t>& actual, const std::vector<uint32_t>& reference,
-                                  int width, int height, double tolerance);
-
 // Reads a PNG with the project's decoder into RGBA pixels; false when it cannot.
 bool readPicture(const std::string& path, int& width, int& height, std::vector<uint32_t>& pixels);

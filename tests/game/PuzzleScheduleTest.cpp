@@ -28,7 +28,6 @@ TEST(PuzzleScheduleTest, TurnsRestsPausesSpinsAndWrapsPassByPass) {
     const Row rows[] = {
         {0, 0, 0, 0, 0.0, Action::none, 0.0},
         {0, 1, 1, 0, 0.05, Action::none, -0.1},
-        {0, 18, 18, 0, 0.9, Action::none, -1.8},
         {0, 19, 19, 0, 0.95, Action::commitTurn, -1.9},
         {0, 20, 20, 1, 0.0, Action::none, -2.0},
         {0, 25, 25, 1, 0.25, Action::none, -2.5},   // paused: the tick stands, the spin goes on

@@ -38,14 +38,6 @@ struct GLTestWindow {
         ReleaseDC(hwnd, dc);
         if (IsWindow(hwnd)) DestroyWindow(hwnd);
     }
-    // A pixel of the back buffer of the context current on this thread, y from the top.
-    uint32_t pixel(int x, int y) const {
-        RECT client;
-        GetClientRect(hwnd, &client);
-        uint32_t value = 0;
-        glReadPixels(x, client.bottom - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, &value);
-        return value | 0xFF000000u;
-    }
     HWND hwnd = nullptr;
     HDC dc = nullptr;
     HGLRC rc = nullptr;
@@ -80,7 +72,9 @@ TEST(Wgl, ContextIsCurrentOnOneThreadAtATime) {
     ASSERT_TRUE(waitAndClose(startThread(&painter)));
     EXPECT_TRUE(taken);
     ASSERT_TRUE(wglMakeCurrent(dc, rc)) << "and the first thread can take it back";
-    EXPECT_EQ(w.pixel(5, 5), rgb(255, 255, 0));
+    uint32_t pixel = 0;
+    glReadPixels(5, 5, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, &pixel);
+    EXPECT_EQ(pixel | 0xFF000000u, rgb(255, 255, 0));
     wglMakeCurrent(nullptr, nullptr);
 }
 

@@ -1,10 +1,8 @@
 #include "GLWindow.h"
 
 #include "assets/PngWriter.h"
-#include "render/RenderContext.h"
 
 #include <Harness.h>
-#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -72,21 +70,6 @@ Picture GLWindow::draw() {
     return lastPicture;
 }
 
-Picture GLWindow::readBack() const {
-    Picture picture;
-    picture.width = info.clientWidth;
-    picture.height = info.clientHeight;
-    std::vector<uint32_t> bottomUp(static_cast<std::size_t>(picture.width) * picture.height);
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(0, 0, picture.width, picture.height, GL_RGBA, GL_UNSIGNED_BYTE, bottomUp.data());
-    picture.pixels.resize(bottomUp.size());
-    for (int y = 0; y < picture.height; ++y)
-        std::copy_n(bottomUp.begin() + static_cast<std::ptrdiff_t>(picture.height - 1 - y) * picture.width,
-                    picture.width, picture.pixels.begin() + static_cast<std::ptrdiff_t>(y) * picture.width);
-    return picture;
-}
-
-std::string dataPath(const std::string& relative) { return std::string(TWISTBLOCKS_DATA_DIR) + "/" + relative; }
 
 std::string writeTempFile(const std::string& name, const std::string& text) {
     const std::string path = tempFolder() + "/" + name;

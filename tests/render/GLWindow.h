@@ -32,8 +32,6 @@ public:
     int gameLoop() override;
     // Paints the renderer's current lists and returns the picture presented.
     Picture draw();
-    // Reads the back buffer of the context current on this thread.
-    Picture readBack() const;
 
     GameInfo& info = gameInfo;
     Picture lastPicture;  // the last one presented
@@ -43,8 +41,6 @@ private:
     std::atomic<bool> looping{false};
 };
 
-// Path of a file below the installation data folder.
-std::string dataPath(const std::string& relative);
 // This process's temporary folder, removed when the process ends unless a test failed.
 std::string tempFolder();
 // Writes text to a new file in the temporary folder and returns its path.

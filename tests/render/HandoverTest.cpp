@@ -22,9 +22,9 @@ TEST(HandoverTest, SelfStartedPaintsAndFramePaintsNeverRaceTheLoopThread) {
     std::thread loop([&] {
         sprite.init(512, 8192, 32, 8192, &window.info);
         testing::internal::CaptureStdout();
-        sprite.loadModel(dataPath("3d_obj/block.obj"), 0);
+        sprite.loadModel(TWISTBLOCKS_DATA_DIR "/3d_obj/block.obj", 0);
         testing::internal::GetCapturedStdout();
-        sprite.loadPatternSheet(dataPath("img_data/font8x16.png"), 32, 8, 16, 16, 16);
+        sprite.loadPatternSheet(TWISTBLOCKS_DATA_DIR "/img_data/font8x16.png", 32, 8, 16, 16, 16);
         SPformat text(sprite, 32, 8, 16);
         for (int tick = 0; tick < kFrames; ++tick) {
             sprite.beginFrame();

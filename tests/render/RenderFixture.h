@@ -1,11 +1,9 @@
 #pragma once
 // A renderer initialised as the game initialises it (512 2D patterns, 8192 2D sprites,
 // 32 3D patterns, 8192 3D sprites) on a 512 x 512 headless test window, and helpers that
-// make pattern images and models. A failed test leaves its last picture in the temporary
-// folder.
+// make pattern images and models.
 
 #include "GLWindow.h"
-#include "assets/PngWriter.h"
 #include "render/Sprite.h"
 
 #include <gtest/gtest.h>
@@ -17,12 +15,6 @@ class RenderFixture : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(sprite.init(512, 8192, 32, 8192, &window.info), 0);
-    }
-    void TearDown() override {
-        if (!HasFailure() || window.lastPicture.pixels.empty()) return;
-        const std::string path = tempFolder() + "/" + testing::UnitTest::GetInstance()->current_test_info()->name() + ".png";
-        const Picture& p = window.lastPicture;
-        if (writePng(path, p.width, p.height, p.pixels).empty()) std::printf("the last picture is in %s\n", path.c_str());
     }
 
     // A w x h image of one colour (bytes R, G, B, A) loaded as 2D pattern pcg.

@@ -2,6 +2,7 @@
 
 #include "RenderFixture.h"
 
+#include <algorithm>
 #include <tuple>
 
 namespace {
@@ -26,22 +27,10 @@ bool isCell(Sprite& sprite, int32_t pcg, uint32_t colour) {
 }
 
 int loadedPatterns(Sprite& sprite) {
-    int count = 0;
-    for (const PCG2D& pattern : sprite.pcg2D) count += pattern.texture != 0;
-    return count;
+    return static_cast<int>(std::count_if(sprite.pcg2D.begin(), sprite.pcg2D.end(), [](const PCG2D& p) { return p.texture != 0; }));
 }
 
-TEST_F(TextureTest, AFontSizedSheetFillsPatternsInCodeOrder) {
-    const std::string path = writeSheet("font.png", 128, 256, 8, 16);
-    ASSERT_EQ(sprite.loadPatternSheet(path, 32, 8, 16, 16, 16), 0);
-    EXPECT_EQ(loadedPatterns(sprite), 256);
-    EXPECT_TRUE(isCell(sprite, 32, cellColour(0, 0)));
-    EXPECT_TRUE(isCell(sprite, 65, cellColour(2, 1)));
-    EXPECT_TRUE(isCell(sprite, 287, cellColour(15, 15)));
-    EXPECT_NE(sprite.pcg2D[64].texture, sprite.pcg2D[65].texture);
-}
-
-TEST_F(TextureTest, PartialCellsAtTheEdgesAndCellsBeyondTheMaximaAreLeftOut) {
+TEST_F(TextureTest, CellsFillPatternsInCodeOrderLeavingOutPartialCellsAndThoseBeyondTheMaxima) {
     const std::string odd = writeSheet("odd.png", 100, 40, 8, 16);
     ASSERT_EQ(sprite.loadPatternSheet(odd, 100, 8, 16, 16, 16), 0);
     EXPECT_EQ(loadedPatterns(sprite), 24);  // 12 columns, 2 rows
@@ -49,6 +38,7 @@ TEST_F(TextureTest, PartialCellsAtTheEdgesAndCellsBeyondTheMaximaAreLeftOut) {
     EXPECT_TRUE(isCell(sprite, 112, cellColour(1, 0)));
     EXPECT_TRUE(isCell(sprite, 123, cellColour(1, 11)));
     EXPECT_EQ(sprite.pcg2D[124].texture, 0u);
+    EXPECT_NE(sprite.pcg2D[111].texture, sprite.pcg2D[112].texture);
 
     const std::string large = writeSheet("large.png", 64, 64, 8, 16);
     ASSERT_EQ(sprite.loadPatternSheet(large, 200, 8, 16, 3, 2), 0);
@@ -56,7 +46,6 @@ TEST_F(TextureTest, PartialCellsAtTheEdgesAndCellsBeyondTheMaximaAreLeftOut) {
     EXPECT_TRUE(isCell(sprite, 202, cellColour(0, 2)));
     EXPECT_TRUE(isCell(sprite, 203, cellColour(1, 0)));
     EXPECT_EQ(sprite.pcg2D[206].texture, 0u);
-
 }
 
 TEST_F(TextureTest, BadInputIsRefusedWithMinusOneAndLoadsNothing) {
