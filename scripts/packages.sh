@@ -11,8 +11,9 @@ TWISTBLOCKS_TEST_PACKAGES=(
     libtinyobjloader-dev clang libclang-rt-14-dev g++-mingw-w64-x86-64
     xvfb x11-apps
 )
-# What the Windows build adds (scripts/build-windows): apt-get source, GoogleTest's sources.
-TWISTBLOCKS_WINDOWS_BUILD_PACKAGES=(g++-mingw-w64-x86-64 dpkg-dev googletest)
+# What the Windows build needs (scripts/build-windows, which may run alone): the tools, the
+# cross-compiler, apt-get source and GoogleTest's sources.
+TWISTBLOCKS_WINDOWS_BUILD_PACKAGES=(build-essential cmake pkg-config python3 g++-mingw-w64-x86-64 dpkg-dev googletest)
 # What running it under Wine adds (scripts/check-windows): Wine with its X11 and GL libraries,
 # Wine's Windows headers, a private X server, screenshots.
 TWISTBLOCKS_WINDOWS_RUN_PACKAGES=(
