@@ -48,8 +48,11 @@ bool loadFramebufferEntryPoints(FramebufferEntryPoints& entries) {
                           resolve(found.bindRenderbuffer, "glBindRenderbuffer" + suffix) &&
                           resolve(found.renderbufferStorage, "glRenderbufferStorage" + suffix) &&
                           resolve(found.framebufferRenderbuffer, "glFramebufferRenderbuffer" + suffix);
-    if (complete) entries = found;
-    return complete;
+    if (!complete) return false;
+    if (suffix.empty() || offers(extensions, "GL_EXT_framebuffer_blit"))
+        resolve(found.blitFramebuffer, "glBlitFramebuffer" + suffix);
+    entries = found;
+    return true;
 }
 
 }  // namespace glut

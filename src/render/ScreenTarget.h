@@ -19,6 +19,9 @@ public:
     bool begin(int32_t width, int32_t height);
     // After the 3D pass: back to the window, or the window's picture copied into the texture.
     void finish(int32_t width, int32_t height);
+    // After finish, when the pass was drawn into the texture: its picture copied into the
+    // window as it is, the whole client area. False (nothing done) where there is no blit.
+    bool blitToWindow(int32_t width, int32_t height);
 
 private:
     // Storage of the texture (and the depth buffer) at this size, when the size changes. A

@@ -69,6 +69,9 @@ void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool into
     glGetFloatv(GL_CURRENT_COLOR, colour);
     const bool unchanged = colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1;
     if (unchanged && !intoTexture) return;  // the window already shows that picture
+    // A blit is a copy of the texels; the quad below costs llvmpipe a shaded pass over every
+    // pixel, about twice as much.
+    if (unchanged && screen.blitToWindow(clientWidth, clientHeight)) return;
     if (!unchanged) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glBindTexture(GL_TEXTURE_2D, screen.texture());
     // Texel to pixel: nearest filtering and no blending draw the same, and cheaper.
