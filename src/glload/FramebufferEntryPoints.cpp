@@ -34,7 +34,8 @@ bool loadFramebufferEntryPoints(FramebufferEntryPoints& entries) {
     if (extensions == nullptr) return false;
     std::string suffix;
     if (!offers(extensions, "GL_ARB_framebuffer_object")) {
-        if (!offers(extensions, "GL_EXT_framebuffer_object")) return false;
+        if (!offers(extensions, "GL_EXT_framebuffer_object") || !offers(extensions, "GL_EXT_framebuffer_blit"))
+            return false;
         suffix = "EXT";
     }
     FramebufferEntryPoints found;
@@ -47,12 +48,10 @@ bool loadFramebufferEntryPoints(FramebufferEntryPoints& entries) {
                           resolve(found.deleteRenderbuffers, "glDeleteRenderbuffers" + suffix) &&
                           resolve(found.bindRenderbuffer, "glBindRenderbuffer" + suffix) &&
                           resolve(found.renderbufferStorage, "glRenderbufferStorage" + suffix) &&
-                          resolve(found.framebufferRenderbuffer, "glFramebufferRenderbuffer" + suffix);
-    if (!complete) return false;
-    if (suffix.empty() || offers(extensions, "GL_EXT_framebuffer_blit"))
-        resolve(found.blitFramebuffer, "glBlitFramebuffer" + suffix);
-    entries = found;
-    return true;
+                          resolve(found.framebufferRenderbuffer, "glFramebufferRenderbuffer" + suffix) &&
+                          resolve(found.blitFramebuffer, "glBlitFramebuffer" + suffix);
+    if (complete) entries = found;
+    return complete;
 }
 
 }  // namespace glut

@@ -1,8 +1,8 @@
 #pragma once
-// FramebufferEntryPoints: the framebuffer-object entry points, from GL_ARB_framebuffer_object
-// (core names) or else GL_EXT_framebuffer_object (names ending in EXT), resolved through the
-// same query as the other entry points. Both extensions use the same enum values. The blit
-// comes with the first, or with GL_EXT_framebuffer_blit beside the second; it may be missing.
+// FramebufferEntryPoints: the framebuffer-object entry points and the blit between
+// framebuffers, from GL_ARB_framebuffer_object (core names) or else GL_EXT_framebuffer_object
+// with GL_EXT_framebuffer_blit (names ending in EXT), resolved through the same query as the
+// other entry points. The extensions use the same enum values.
 
 #include <windows.h>
 
@@ -28,13 +28,12 @@ struct FramebufferEntryPoints {
     void(APIENTRY* renderbufferStorage)(GLenum target, GLenum internalFormat, GLsizei width, GLsizei height) = nullptr;
     void(APIENTRY* framebufferRenderbuffer)(GLenum target, GLenum attachment, GLenum renderbufferTarget,
                                             GLuint renderbuffer) = nullptr;
-    // Null where the context cannot blit between framebuffers.
     void(APIENTRY* blitFramebuffer)(GLint srcX0, GLint srcY0, GLint srcX1, GLint srcY1, GLint dstX0, GLint dstY0,
                                     GLint dstX1, GLint dstY1, GLbitfield mask, GLenum filter) = nullptr;
 };
 
-// True with every entry point set (the blit where offered) when the current context offers
-// one of the extensions; false (all null) otherwise. Needs a current GL context on the calling thread.
+// True with every entry point set when the current context offers them; false (all null)
+// otherwise. Needs a current GL context on the calling thread.
 bool loadFramebufferEntryPoints(FramebufferEntryPoints& entries);
 
 }  // namespace glut

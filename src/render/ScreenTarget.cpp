@@ -54,10 +54,8 @@ void ScreenTarget::finish(int32_t width, int32_t height) {
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
 }
 
-bool ScreenTarget::blitToWindow(int32_t width, int32_t height) {
-    if (!framebufferOffered || entries.blitFramebuffer == nullptr) return false;
+void ScreenTarget::blitToWindow(int32_t width, int32_t height) {
     entries.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
     entries.blitFramebuffer(0, 0, width, height, 0, 0, width, height, GL_COLOR_BUFFER_BIT, GL_NEAREST);
     entries.bindFramebuffer(GL_READ_FRAMEBUFFER, 0);
-    return true;
 }

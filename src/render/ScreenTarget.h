@@ -1,7 +1,8 @@
 #pragma once
 // ScreenTarget: the screen texture and how each frame's 3D picture gets into it. Where the
-// driver offers framebuffer objects the 3D pass is drawn straight into the texture (with a
-// depth buffer of its own); elsewhere it is drawn into the window and copied. Either way,
+// driver offers framebuffer objects and the blit, the 3D pass is drawn straight into the
+// texture (with a depth buffer of its own) and blitted into the window; elsewhere it is
+// drawn into the window and copied. Either way,
 // once finish has run, the texture holds the 3D picture, width x height texels, colour only.
 // Storage is made on the first frame of a size, not every frame. Context current throughout.
 
@@ -11,7 +12,7 @@
 
 class ScreenTarget {
 public:
-    // Names the texture (repeat, linear) and looks for framebuffer objects.
+    // Names the texture (repeat, linear) and looks for framebuffer objects and the blit.
     void create();
     uint32_t texture() const { return textureName; }
     // Before the 3D pass. True when the pass now draws into the texture; false when it
@@ -20,8 +21,8 @@ public:
     // After the 3D pass: back to the window, or the window's picture copied into the texture.
     void finish(int32_t width, int32_t height);
     // After finish, when the pass was drawn into the texture: its picture copied into the
-    // window as it is, the whole client area. False (nothing done) where there is no blit.
-    bool blitToWindow(int32_t width, int32_t height);
+    // window as it is, the whole client area.
+    void blitToWindow(int32_t width, int32_t height);
 
 private:
     // Storage of the texture (and the depth buffer) at this size, when the size changes. A

@@ -63,27 +63,19 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
 }
 
 void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture) {
-    // The quad takes the current colour (the last 2D sprite's): white leaves each texel as
-    // it is, so the quad, which maps texel to pixel, draws the 3D picture unchanged.
+    // The quad takes the current colour (the last 2D sprite's): white would leave each texel
+    // as it is, and a blit of the texels, a plain copy, draws the same picture for a fraction
+    // of the cost (a drawn quad is a shaded pass over every pixel on llvmpipe).
     GLfloat colour[4] = {};
     glGetFloatv(GL_CURRENT_COLOR, colour);
-    const bool unchanged = colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1;
-    if (unchanged && !intoTexture) return;  // the window already shows that picture
-    // A blit is a copy of the texels; the quad below costs llvmpipe a shaded pass over every
-    // pixel, about twice as much.
-    if (unchanged && screen.blitToWindow(clientWidth, clientHeight)) return;
-    if (!unchanged) glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    glBindTexture(GL_TEXTURE_2D, screen.texture());
-    // Texel to pixel: nearest filtering and no blending draw the same, and cheaper.
-    const GLint filter = unchanged ? GL_NEAREST : GL_LINEAR;
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter);
-    if (unchanged) {
-        glDisable(GL_BLEND);
-    } else {
-        glEnable(GL_BLEND);
-        glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    if (colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1) {
+        if (intoTexture) screen.blitToWindow(clientWidth, clientHeight);
+        return;  // else the window already shows that picture
     }
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    glBindTexture(GL_TEXTURE_2D, screen.texture());
+    glEnable(GL_BLEND);
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_TEXTURE_2D);
     const double aspect = static_cast<double>(clientWidth) / clientHeight;
     glBegin(GL_QUADS);
@@ -98,8 +90,6 @@ void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool into
     glVertex3d(aspect, -1, 0);
     glEnd();
     glDisable(GL_TEXTURE_2D);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
 }
 
 bool Sprite::drawSprites3DByMaterial() {
