@@ -36,13 +36,17 @@ int32_t Sprite::init(int32_t pcg2DCount, int32_t sprite2DCapacity, int32_t pcg3D
         std::lock_guard lock(listsLock);
         pcg2D.release();
         pcg2D.resize(static_cast<std::size_t>(pcg2DCount));
+        // Capacity reserved, not filled: a slot's memory is touched when a frame first uses
+        // it, so the demo's 152 blocks do not keep 8192 slots resident.
         sprites2D.release();
-        sprites2D.resize(static_cast<std::size_t>(sprite2DCapacity));
+        sprites2D.reserve(static_cast<std::size_t>(sprite2DCapacity));
+        capacity2D = sprite2DCapacity;
         count2D = 0;
         pcg3D.release();
         pcg3D.resize(static_cast<std::size_t>(pcg3DCount));
         sprites3D.release();
-        sprites3D.resize(static_cast<std::size_t>(sprite3DCapacity));
+        sprites3D.reserve(static_cast<std::size_t>(sprite3DCapacity));
+        capacity3D = sprite3DCapacity;
         count3D = 0;
     }
     frameCounter = 0;
@@ -92,8 +96,9 @@ int32_t Sprite::addSprite2D(int32_t pcg, int32_t x, int32_t y, double angle, int
 int32_t Sprite::addSprite2D(int32_t pcg, int32_t x, int32_t y, double angle, int32_t alpha, BLEND_TYPE blend,
                             double scaleX, double scaleY) {
     std::lock_guard lock(listsLock);
-    if (pcg < 0 || static_cast<std::size_t>(count2D) >= sprites2D.size()) return -1;
-    SP2D& sprite = sprites2D.data()[count2D];
+    if (pcg < 0 || count2D >= capacity2D) return -1;
+    if (static_cast<std::size_t>(count2D) == sprites2D.size()) sprites2D.emplace_back();  // within the reserve
+    SP2D& sprite = sprites2D[count2D];
     sprite.pcg = pcg;
     sprite.x = x;
     sprite.y = y;
@@ -125,8 +130,9 @@ int32_t Sprite::addSprite3D(int32_t pcg, double x, double y, double z) {
 int32_t Sprite::addSprite3D(int32_t pcg, double x, double y, double z, double axisX, double axisY, double axisZ,
                             double angle, double scaleX, double scaleY, double scaleZ, BLEND_TYPE blend) {
     std::lock_guard lock(listsLock);
-    if (pcg < 0 || static_cast<std::size_t>(count3D) >= sprites3D.size()) return -1;
-    SP3D& sprite = sprites3D.data()[count3D];
+    if (pcg < 0 || count3D >= capacity3D) return -1;
+    if (static_cast<std::size_t>(count3D) == sprites3D.size()) sprites3D.emplace_back();  // within the reserve
+    SP3D& sprite = sprites3D[count3D];
     sprite.pcg = pcg;
     sprite.blend = blend;
     sprite.x = x;

@@ -172,10 +172,12 @@ public:
     int32_t initialized = 0;
     GameInfo* info = nullptr;
     Array<PCG2D> pcg2D;
-    Array<SP2D> sprites2D;
+    Array<SP2D> sprites2D;  // the slots used so far; capacity2D reserved
+    int32_t capacity2D = 0;
     int32_t count2D = 0;
     Array<PCG3D> pcg3D;
-    Array<SP3D> sprites3D;
+    Array<SP3D> sprites3D;  // the slots used so far; capacity3D reserved
+    int32_t capacity3D = 0;
     uint32_t listBase = 0;
     int32_t count3D = 0;
     // Pacing (milliseconds of timeGetTime).
