@@ -15,14 +15,19 @@ public:
     // Names the texture (repeat, linear) and looks for framebuffer objects and the blit.
     void create();
     uint32_t texture() const { return textureName; }
-    // Before the 3D pass. True when the pass now draws into the texture; false when it
-    // draws into the window (no framebuffer objects, or none complete at this size).
+    // Before the 3D pass. True when the pass now draws into the texture (the window's colour
+    // cleared first); false when it draws into the window (no framebuffer objects, or none
+    // complete at this size).
     bool begin(int32_t width, int32_t height);
     // After the 3D pass: back to the window, or the window's picture copied into the texture.
     void finish(int32_t width, int32_t height);
-    // After finish, when the pass was drawn into the texture: its picture copied into the
-    // window as it is, the whole client area.
-    void blitToWindow(int32_t width, int32_t height);
+    // Window pixels x0 <= x < x1, y0 <= y < y1, counted from the bottom left as GL does.
+    struct Area {
+        int32_t x0, y0, x1, y1;
+    };
+    // After finish, when the pass was drawn into the texture: the area of its picture copied
+    // into the window as it is. Begin cleared the whole window with the texture's clear colour.
+    void blitToWindow(Area area);
 
 private:
     // Storage of the texture (and the depth buffer) at this size, when the size changes. A

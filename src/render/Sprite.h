@@ -92,6 +92,7 @@ struct PCG3D {
     uint32_t list = 0;
     uint32_t parts = 0;
     int32_t partCount = 0;
+    double radius = 0;  // the farthest vertex from the model's origin
 };
 
 class Sprite {
@@ -215,6 +216,8 @@ private:
     static std::mutex& criticalSection();
     // The screen texture drawn back as the background of the 2D pass, where it is needed.
     void drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture);
+    // The part of the client area the 3D sprites can cover under the current projection.
+    ScreenTarget::Area areaOf3DSprites(int32_t clientWidth, int32_t clientHeight);
     void drawSprites3D();
     // All 3D sprites opaque and of one model with parts: material by material.
     bool drawSprites3DByMaterial();

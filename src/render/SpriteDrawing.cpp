@@ -5,6 +5,7 @@
 #include <GL/glu.h>
 
 #include <algorithm>
+#include <cmath>
 
 int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     if (!isInitialized()) return 0;
@@ -69,7 +70,7 @@ void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool into
     GLfloat colour[4] = {};
     glGetFloatv(GL_CURRENT_COLOR, colour);
     if (colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1) {
-        if (intoTexture) screen.blitToWindow(clientWidth, clientHeight);
+        if (intoTexture) screen.blitToWindow(areaOf3DSprites(clientWidth, clientHeight));
         return;  // else the window already shows that picture
     }
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -90,6 +91,39 @@ void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool into
     glVertex3d(aspect, -1, 0);
     glEnd();
     glDisable(GL_TEXTURE_2D);
+}
+
+ScreenTarget::Area Sprite::areaOf3DSprites(int32_t clientWidth, int32_t clientHeight) {
+    const ScreenTarget::Area whole{0, 0, clientWidth, clientHeight};
+    double m[16];  // eye and perspective; the model-view matrix is the identity here
+    glGetDoublev(GL_PROJECTION_MATRIX, m);
+    double left = clientWidth, bottom = clientHeight, right = 0, top = 0;
+    for (int32_t i = 0; i < count3D; ++i) {
+        const SP3D& s = sprites3D[i];
+        // A box around the sphere that holds the model however it is turned; its projection
+        // lies within that of its corners while they are all in front of the eye.
+        const double r = pcg3D[s.pcg].radius * std::max({std::abs(s.scaleX), std::abs(s.scaleY), std::abs(s.scaleZ)});
+        for (int corner = 0; corner < 8; ++corner) {
+            const double x = s.x + (corner & 1 ? r : -r);
+            const double y = s.y + (corner & 2 ? r : -r);
+            const double z = s.z + (corner & 4 ? r : -r);
+            const double w = m[3] * x + m[7] * y + m[11] * z + m[15];
+            if (!(w > 1e-9)) return whole;  // at or behind the eye, or not a number
+            const double px = ((m[0] * x + m[4] * y + m[8] * z + m[12]) / w + 1) / 2 * clientWidth;
+            const double py = ((m[1] * x + m[5] * y + m[9] * z + m[13]) / w + 1) / 2 * clientHeight;
+            if (!std::isfinite(px) || !std::isfinite(py)) return whole;
+            left = std::min(left, px);
+            right = std::max(right, px);
+            bottom = std::min(bottom, py);
+            top = std::max(top, py);
+        }
+    }
+    if (left > right) return {0, 0, 0, 0};  // no 3D sprite
+    // A pixel of margin on each side for GL's single-precision rounding.
+    const auto clampX = [&](double v) { return static_cast<int32_t>(std::clamp(v, 0.0, double(clientWidth))); };
+    const auto clampY = [&](double v) { return static_cast<int32_t>(std::clamp(v, 0.0, double(clientHeight))); };
+    return {clampX(std::floor(left) - 1), clampY(std::floor(bottom) - 1), clampX(std::ceil(right) + 1),
+            clampY(std::ceil(top) + 1)};
 }
 
 bool Sprite::drawSprites3DByMaterial() {

@@ -11,6 +11,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <tuple>
 
 namespace {
 
@@ -29,10 +30,10 @@ protected:
     }
     void TearDown() override { glut::setProcAddressQuery(nullptr); }
 
-    // One frame of the square model and a green 2D square at (40, 40) of the given alpha.
-    Picture drawFrame(int32_t alpha) {
+    // One frame of the square model at depth z and a green 2D square at (40, 40) of the given alpha.
+    Picture drawFrame(int32_t alpha, double z, double scale) {
         sprite.clearSprites();
-        sprite.addSprite3D(0, 0.2, -0.1, 0, 1, 1, 0, 40, 0.5, 0.5, 0.5, BLEND_NORMAL);
+        sprite.addSprite3D(0, 0.2, -0.1, z, 1, 1, 0, 40, scale, scale, scale, BLEND_NORMAL);
         sprite.addSprite2D(1, 40, 40, 0, alpha, 1.0);
         return window.draw();
     }
@@ -51,11 +52,12 @@ protected:
 
 // After a frame whose last 2D sprite was drawn with alpha a, the next frame's background is
 // the texture at a over the clear colour; beyond the green square the frame shows just that.
+// The second model reaches behind the eye, where the area it covers has no bounds.
 TEST_P(ScreenTextureTest, TheTextureHoldsTheThreeDimensionalPictureUnderTheOverlay) {
-    for (const int32_t alpha : {255, 128}) {
-        SCOPED_TRACE(alpha);
-        drawFrame(alpha);
-        const Picture picture = drawFrame(alpha);
+    for (const auto& [z, scale, alpha] : {std::tuple{0.0, 0.5, 255}, {0.0, 0.5, 128}, {2.5, 1.0, 255}}) {
+        SCOPED_TRACE(testing::Message() << "z " << z << " alpha " << alpha);
+        drawFrame(alpha, z, scale);
+        const Picture picture = drawFrame(alpha, z, scale);
         const std::vector<uint8_t> texels = readTexture();
         int wrong = 0, model = 0, overlay = 0;
         for (int y = 0; y < 512; ++y)
