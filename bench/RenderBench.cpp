@@ -2,7 +2,8 @@
 // (the surface of a 6 x 6 x 6 cube) plus the status line, at 512 x 512 on the headless
 // software GL. Measures the frame's placements and drawFrame, alone (the commands handed
 // to GL) and with glFinish (GL has drawn them), an empty frame for comparison, and the frame
-// pass by pass, with the 3D pass drawn into the screen texture (framebuffer object) or copied.
+// pass by pass, with the 3D pass drawn into the screen texture (framebuffer object, then
+// blitted into the window) or drawn into the window and copied.
 
 #include "render/RenderContext.h"
 #include "render/SPformat.h"
