@@ -2,9 +2,9 @@
 // ScreenTarget: the screen texture and how each frame's 3D picture gets into it. Where the
 // driver offers framebuffer objects and the blit, the 3D pass is drawn straight into the
 // texture (with a depth buffer of its own) and blitted into the window; elsewhere it is
-// drawn into the window and copied. Either way,
-// once finish has run, the texture holds the 3D picture, width x height texels, colour only.
-// Storage is made on the first frame of a size, not every frame. Context current throughout.
+// drawn into the window and copied. Either way, once finish has run, the texture holds the
+// 3D picture, width x height texels, colour only. Storage is made on the first frame of a
+// size, not every frame. Context current throughout.
 
 #include "glload/FramebufferEntryPoints.h"
 

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     if (!isInitialized()) return 0;
@@ -97,7 +98,8 @@ ScreenTarget::Area Sprite::areaOf3DSprites(int32_t clientWidth, int32_t clientHe
     const ScreenTarget::Area whole{0, 0, clientWidth, clientHeight};
     double m[16];  // eye and perspective; the model-view matrix is the identity here
     glGetDoublev(GL_PROJECTION_MATRIX, m);
-    double left = clientWidth, bottom = clientHeight, right = 0, top = 0;
+    constexpr double none = std::numeric_limits<double>::infinity();
+    double left = none, bottom = none, right = -none, top = -none;
     for (int32_t i = 0; i < count3D; ++i) {
         const SP3D& s = sprites3D[i];
         // A box around the sphere that holds the model however it is turned; its projection

@@ -52,7 +52,7 @@ protected:
 
 // After a frame whose last 2D sprite was drawn with alpha a, the next frame's background is
 // the texture at a over the clear colour; beyond the green square the frame shows just that.
-// The second model reaches behind the eye, where the area it covers has no bounds.
+// The last model reaches behind the eye, where the area it covers has no bounds.
 TEST_P(ScreenTextureTest, TheTextureHoldsTheThreeDimensionalPictureUnderTheOverlay) {
     for (const auto& [z, scale, alpha] : {std::tuple{0.0, 0.5, 255}, {0.0, 0.5, 128}, {2.5, 1.0, 255}}) {
         SCOPED_TRACE(testing::Message() << "z " << z << " alpha " << alpha);
