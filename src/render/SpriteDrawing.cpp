@@ -122,10 +122,9 @@ ScreenTarget::Area Sprite::areaOf3DSprites(int32_t clientWidth, int32_t clientHe
     }
     if (left > right) return {0, 0, 0, 0};  // no 3D sprite
     // A pixel of margin on each side for GL's single-precision rounding.
-    const auto clampX = [&](double v) { return static_cast<int32_t>(std::clamp(v, 0.0, double(clientWidth))); };
-    const auto clampY = [&](double v) { return static_cast<int32_t>(std::clamp(v, 0.0, double(clientHeight))); };
-    return {clampX(std::floor(left) - 1), clampY(std::floor(bottom) - 1), clampX(std::ceil(right) + 1),
-            clampY(std::ceil(top) + 1)};
+    const auto within = [](double v, int32_t limit) { return static_cast<int32_t>(std::clamp(v, 0.0, double(limit))); };
+    return {within(std::floor(left) - 1, clientWidth), within(std::floor(bottom) - 1, clientHeight),
+            within(std::ceil(right) + 1, clientWidth), within(std::ceil(top) + 1, clientHeight)};
 }
 
 bool Sprite::drawSprites3DByMaterial() {
