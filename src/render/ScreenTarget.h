@@ -3,8 +3,10 @@
 // driver offers framebuffer objects and the blit, the 3D pass is drawn straight into the
 // texture (with a depth buffer of its own) and blitted into the window; elsewhere it is
 // drawn into the window and copied. Either way, once finish has run, the texture holds the
-// 3D picture, width x height texels, colour only. Storage is made on the first frame of a
-// size, not every frame. Context current throughout.
+// 3D picture, colour only. Storage is made on the first frame of a size, not every frame.
+// A window larger than the driver's textures (or depth buffers) allow is drawn at the
+// largest size allowed and scaled up: the texture then holds the whole picture at less
+// than the window's size. Context current throughout.
 
 #include "glload/FramebufferEntryPoints.h"
 
@@ -12,15 +14,23 @@
 
 class ScreenTarget {
 public:
-    // Names the texture (repeat, linear) and looks for framebuffer objects and the blit.
+    // Names the texture (repeat, linear), reads the size limits and looks for framebuffer
+    // objects and the blit (given up for a multisampled window, which cannot be blitted into).
     void create();
     uint32_t texture() const { return textureName; }
     // Before the 3D pass. True when the pass now draws into the texture (the window's colour
     // cleared first); false when it draws into the window (no framebuffer objects, or none
     // complete at this size).
     bool begin(int32_t width, int32_t height);
-    // After the 3D pass: back to the window, or the window's picture copied into the texture.
-    void finish(int32_t width, int32_t height);
+    // The 3D pass's viewport after begin: the window's size, or less when that is too large.
+    int32_t width() const { return storedWidth; }
+    int32_t height() const { return storedHeight; }
+    // True when the texture holds the picture at less than the window's size: the window
+    // gets it drawn scaled up, not blitted or left as drawn.
+    bool scaled() const { return storedWidth != windowWidth || storedHeight != windowHeight; }
+    // After the 3D pass: back to the window, or the window's picture copied into the texture;
+    // the viewport is the whole window's again.
+    void finish();
     // Window pixels x0 <= x < x1, y0 <= y < y1, counted from the bottom left as GL does.
     struct Area {
         int32_t x0, y0, x1, y1;
@@ -30,8 +40,8 @@ public:
     void blitToWindow(Area area);
 
 private:
-    // Storage of the texture (and the depth buffer) at this size, when the size changes. A
-    // framebuffer object that cannot be completed is given up for the copy.
+    // Storage of the texture (and the depth buffer) for a window of this size, when the size
+    // changes. A framebuffer object that cannot be stored or completed is given up for the copy.
     void allocate(int32_t width, int32_t height);
 
     glut::FramebufferEntryPoints entries;
@@ -39,6 +49,9 @@ private:
     uint32_t textureName = 0;
     uint32_t framebuffer = 0;
     uint32_t depthBuffer = 0;
+    int32_t largestSide = 1;  // of the texture (and depth buffer) the driver allows
+    int32_t windowWidth = 0;
+    int32_t windowHeight = 0;
     int32_t storedWidth = 0;
     int32_t storedHeight = 0;
 };

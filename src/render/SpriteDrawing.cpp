@@ -20,7 +20,7 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     glDepthMask(GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    glViewport(0, 0, clientWidth, clientHeight);
+    glViewport(0, 0, screen.width(), screen.height());
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(fovY, static_cast<double>(clientWidth) / clientHeight, nearPlane, farPlane);
@@ -41,14 +41,14 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
         drawSprites3D();
     } catch (...) {  // a bad pattern number: the window is drawn into again
         glDisable(GL_CULL_FACE);
-        screen.finish(clientWidth, clientHeight);
+        screen.finish();
         throw;
     }
     glDisable(GL_CULL_FACE);
 
     // The 3D picture becomes the background of the 2D pass.
     glDisable(GL_BLEND);
-    screen.finish(clientWidth, clientHeight);
+    screen.finish();
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);
     glLoadIdentity();
@@ -70,7 +70,7 @@ void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool into
     // of the cost (a drawn quad is a shaded pass over every pixel on llvmpipe).
     GLfloat colour[4] = {};
     glGetFloatv(GL_CURRENT_COLOR, colour);
-    if (colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1) {
+    if (colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1 && !screen.scaled()) {
         if (intoTexture) screen.blitToWindow(areaOf3DSprites(clientWidth, clientHeight));
         return;  // else the window already shows that picture
     }
