@@ -4,8 +4,12 @@
 #include "game/myGameFrame.h"
 
 int runTwistblocksDemo() {
-    Win32Frame runner;
     myGameFrame frame("Twistblocks Demo", "OpenGLtest");
+    return runTwistblocksDemo(frame);
+}
+
+int runTwistblocksDemo(myGameFrame& frame) {
+    Win32Frame runner;
     frame.setClientSize(512, 512);
     runner.setFrame(&frame);
     runner.setWindowRect(CW_USEDEFAULT, CW_USEDEFAULT, 520, 539);
