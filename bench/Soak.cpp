@@ -9,12 +9,14 @@
 //   cd data && ../build/bench/bench_soak [FRAMES [WRAP [DIR]]]   (1000000, 500000, .)
 //
 // Prints a tab-separated line per sample as it goes, then the growth of each figure from the first
-// sample after the first cycle (frame 10,000) to the last.
+// sample after the first cycle (frame 10,000) to the last. SIGTERM or SIGINT end the run early,
+// as they do the demo, with the summary of the frames run.
 
 #include "app/TwistblocksDemo.h"
 #include "assets/PngWriter.h"
 #include "game/myGameFrame.h"
 
+#include <Desktop.h>
 #include <Harness.h>
 #include <sys/resource.h>
 #include <windows.h>
@@ -147,6 +149,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: bench_soak [FRAMES [WRAP [DIR]]]\n");
         return 2;
     }
+    Desktop::closeOnSignals();
     Harness::forceHeadless();
     // 16 ms a frame: timeGetTime passes 2^32 at frame wrap / 2.
     Harness::useVirtualClock(true, static_cast<DWORD>(0x100000000ull - (wrap / 2) * 16 % 0x100000000ull));
@@ -155,7 +158,7 @@ int main(int argc, char** argv) {
     std::printf("frame\trss_kb\tcpu_ms_per_frame\ttextures\tlists\tframebuffers\twindows\tthread_handles\tdcs\tgl_contexts\ttick\n");
     const int exitCode = runTwistblocksDemo(frame);
     frame.printPending();
-    std::printf("# frames %llu, ticks not one after the last: %llu\n", static_cast<unsigned long long>(frames),
+    std::printf("# frames %llu, ticks not one after the last: %llu\n", static_cast<unsigned long long>(Harness::presentedFrames()),
                 static_cast<unsigned long long>(frame.tickSteps));
     const std::vector<Sample>& s = frame.samples;
     if (s.size() > 2) {
