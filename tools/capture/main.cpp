@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
     }
     std::error_code ignored;
     // Relative to the folder it was started in, not the data folder it moves to.
-    options.out = std::filesystem::absolute(options.out, ignored).string();
+    if (const auto full = std::filesystem::absolute(options.out, ignored); !ignored) options.out = full.string();
     std::filesystem::create_directories(options.out, ignored);
     if (const std::string problem = enterDataFolder(dataFolderCandidates(Desktop::programFolder())); !problem.empty()) {
         std::fprintf(stderr, "twistblocks-capture: %s\n", problem.c_str());
