@@ -1,4 +1,4 @@
-#include "win/writek.h"
+#include "base/Trace.h"
 
 #include <cstdarg>
 #include <cstdio>
