@@ -1,7 +1,7 @@
 #pragma once
 // The tracer `writek`: printf-style trace lines of the window framework and the GL loader.
 // They are discarded, unless the build sets TWISTBLOCKS_TRACE (then they go to standard
-// error) or a sink is installed (tests read them that way). Plain C++: no window, no GL.
+// error) or a sink is installed (setWritekSink) to receive them. Plain C++: no window, no GL.
 
 #include <cstdint>
 #include <functional>

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/LayerState.h"
 #include "platform/Video.h"
