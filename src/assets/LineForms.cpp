@@ -1,94 +1,139 @@
 #include "assets/LineForms.h"
 
 #include <cstddef>
+#include <cstdint>
 
 namespace LineForms {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) { return static_cast<unsigned char>(c - '0') < 10; }
 
-std::size_t skipDigits(std::string_view text, std::size_t i) {
-    while (i < text.size() && isDigit(text[i])) ++i;
-    return i;
+const char* skipDigits(const char* p, const char* end) {
+    while (p != end && isDigit(*p)) ++p;
+    return p;
 }
 
-// Blanks from i on; npos when there is none (\s+ needs one).
-std::size_t skipBlanks(std::string_view text, std::size_t i) {
-    const std::size_t start = i;
-    while (i < text.size() && isBlank(text[i])) ++i;
-    return i == start ? std::string_view::npos : i;
+// Past the blanks at p; null when there is none (\s+ needs one).
+const char* skipBlanks(const char* p, const char* end) {
+    const char* start = p;
+    while (p != end && isBlank(*p)) ++p;
+    return p == start ? nullptr : p;
 }
 
-// The length of the NUMBER at the start of text, 0 for none. Each alternative's digit
-// runs are greedy and giving a digit back cannot help (a digit is neither the point,
-// an exponent letter nor a blank), so an alternative either matches with its longest
-// text or not at all. A NUMBER that more of the line must follow (more is true) needs
-// a blank after it.
-std::size_t numberLength(std::string_view text, bool more) {
-    std::size_t i = 0;
-    while (i < text.size() && text[i] == '-') ++i;
-    const std::size_t integerEnd = skipDigits(text, i);
-    if (integerEnd == i) return 0;
-    std::size_t fractionEnd = 0, exponentEnd = 0;
-    if (integerEnd < text.size() && text[integerEnd] == '.') {
-        const std::size_t end = skipDigits(text, integerEnd + 1);
-        if (end > integerEnd + 1) fractionEnd = end;
+// The end of the NUMBER at p, null for none. Each alternative's digit runs are greedy
+// and giving a digit back cannot help (a digit is neither the point, an exponent letter
+// nor a blank), so an alternative either matches with its longest text or not at all.
+// A NUMBER that more of the line must follow (more is true) needs a blank after it.
+const char* numberEnd(const char* p, const char* end, bool more) {
+    while (p != end && *p == '-') ++p;
+    const char* integerEnd = skipDigits(p, end);
+    if (integerEnd == p) return nullptr;
+    const char* fractionEnd = nullptr;
+    const char* exponentEnd = nullptr;
+    if (integerEnd != end && *integerEnd == '.') {
+        const char* digitsEnd = skipDigits(integerEnd + 1, end);
+        if (digitsEnd != integerEnd + 1) fractionEnd = digitsEnd;
     }
-    if (fractionEnd != 0 && fractionEnd < text.size() && (text[fractionEnd] == 'e' || text[fractionEnd] == 'E')) {
-        std::size_t start = fractionEnd + 1;
-        if (start < text.size() && (text[start] == '-' || text[start] == '+')) ++start;
-        const std::size_t end = skipDigits(text, start);
-        if (end > start) exponentEnd = end;
+    if (fractionEnd && fractionEnd != end && (*fractionEnd == 'e' || *fractionEnd == 'E')) {
+        const char* digits = fractionEnd + 1;
+        if (digits != end && (*digits == '-' || *digits == '+')) ++digits;
+        const char* digitsEnd = skipDigits(digits, end);
+        if (digitsEnd != digits) exponentEnd = digitsEnd;
     }
-    for (const std::size_t end : {exponentEnd, fractionEnd, integerEnd})
-        if (end != 0 && (!more || (end < text.size() && isBlank(text[end])))) return end;
-    return 0;
+    for (const char* candidate : {exponentEnd, fractionEnd, integerEnd})
+        if (candidate && (!more || (candidate != end && isBlank(*candidate)))) return candidate;
+    return nullptr;
 }
+
+// Exact powers of ten: every one up to 1e22 is a double without rounding.
+constexpr double kPowersOfTen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 }  // namespace
 
 std::string_view keyword(std::string_view line) {
-    std::size_t end = 0;
-    while (end < line.size() && !isBlank(line[end])) ++end;
-    return line.substr(0, end);
+    const char* end = line.data() + line.size();
+    const char* p = line.data();
+    while (p != end && !isBlank(*p)) ++p;
+    return {line.data(), static_cast<std::size_t>(p - line.data())};
 }
 
 bool word(std::string_view rest, std::string_view& out) {
-    const std::size_t start = skipBlanks(rest, 0);
-    if (start == std::string_view::npos) return false;
-    out = keyword(rest.substr(start));
+    const char* p = skipBlanks(rest.data(), rest.data() + rest.size());
+    if (!p) return false;
+    out = keyword({p, static_cast<std::size_t>(rest.data() + rest.size() - p)});
     return !out.empty();
 }
 
 bool numbers(std::string_view rest, std::string_view* out, int count) {
-    std::size_t i = 0;
+    const char* p = rest.data();
+    const char* end = p + rest.size();
     for (int n = 0; n < count; ++n) {
-        i = skipBlanks(rest, i);
-        if (i == std::string_view::npos) return false;
-        const std::size_t length = numberLength(rest.substr(i), n + 1 < count);
-        if (length == 0) return false;
-        out[n] = rest.substr(i, length);
-        i += length;
+        p = skipBlanks(p, end);
+        if (!p) return false;
+        const char* numberStop = numberEnd(p, end, n + 1 < count);
+        if (!numberStop) return false;
+        out[n] = {p, static_cast<std::size_t>(numberStop - p)};
+        p = numberStop;
     }
     return true;
 }
 
 bool face(std::string_view rest, std::string_view out[9]) {
-    std::size_t i = 0;
+    const char* p = rest.data();
+    const char* end = p + rest.size();
     for (int corner = 0; corner < 3; ++corner) {
-        i = skipBlanks(rest, i);
-        if (i == std::string_view::npos) return false;
+        p = skipBlanks(p, end);
+        if (!p) return false;
         for (int field = 0; field < 3; ++field) {
-            const std::size_t end = skipDigits(rest, i);
-            out[3 * corner + field] = rest.substr(i, end - i);
-            i = end;
+            const char* fieldEnd = skipDigits(p, end);
+            out[3 * corner + field] = {p, static_cast<std::size_t>(fieldEnd - p)};
+            p = fieldEnd;
             if (field < 2) {
-                if (i == rest.size() || rest[i] != '/') return false;
-                ++i;
+                if (p == end || *p != '/') return false;
+                ++p;
             }
         }
     }
+    return true;
+}
+
+bool quickValue(std::string_view number, double& value) {
+    const char* p = number.data();
+    const char* end = p + number.size();
+    const bool negative = p != end && *p == '-';
+    if (negative) ++p;
+    uint64_t mantissa = 0;
+    int digits = 0;
+    int fractionDigits = 0;
+    for (bool inFraction = false; p != end; ++p) {
+        if (isDigit(*p)) {
+            mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+            ++digits;
+            fractionDigits += inFraction;
+        } else if (*p == '.' && !inFraction) {
+            inFraction = true;
+        } else {
+            return false;  // an exponent, or not a number at all
+        }
+    }
+    // A mantissa and a power of ten that are both exact doubles: their quotient is the
+    // correctly rounded value, as the general conversion would give it.
+    if (digits == 0 || digits > 19 || mantissa > (uint64_t{1} << 53) || fractionDigits > 22) return false;
+    const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+bool quickValue(std::string_view number, int32_t& value) {
+    if (number.empty() || number.size() > 9) return false;  // nine digits never overflow
+    int32_t result = 0;
+    for (const char c : number) {
+        if (!isDigit(c)) return false;
+        result = result * 10 + (c - '0');
+    }
+    value = result;
     return true;
 }
 

@@ -10,6 +10,7 @@
 // text it is given (the text after the keyword) and ignores whatever follows its match.
 // Captures are views into that text.
 
+#include <cstdint>
 #include <string_view>
 
 namespace LineForms {
@@ -28,5 +29,11 @@ bool numbers(std::string_view rest, std::string_view* out, int count);
 // (\s+([0-9]*)/([0-9]*)/([0-9]*)) three times: three corners of position/texture/normal,
 // each field possibly empty; out receives the nine fields, corner by corner.
 bool face(std::string_view rest, std::string_view out[9]);
+
+// The value of a NUMBER without a general conversion, where that is exact: a mantissa of
+// at most 2^53 with at most 22 fraction digits and one minus sign at most (no exponent),
+// respectively up to nine digits of a face index. False leaves the text to std::from_chars.
+bool quickValue(std::string_view number, double& value);
+bool quickValue(std::string_view number, int32_t& value);
 
 }  // namespace LineForms

@@ -95,6 +95,7 @@ void OBJ3D::conversionError(const char* what, std::string_view text) const {
 template <typename T>
 T OBJ3D::convert(std::string_view text) const {
     T value{};
+    if (LineForms::quickValue(text, value)) return value;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error == std::errc::result_out_of_range) conversionError("number out of range", text);
     if (error != std::errc() || end != text.data() + text.size()) conversionError("not a number", text);
