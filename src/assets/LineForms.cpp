@@ -105,21 +105,16 @@ bool quickValue(std::string_view number, double& value) {
     const bool negative = p != end && *p == '-';
     if (negative) ++p;
     uint64_t mantissa = 0;
-    int digits = 0;
-    int fractionDigits = 0;
-    for (bool inFraction = false; p != end; ++p) {
-        if (isDigit(*p)) {
-            mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
-            ++digits;
-            fractionDigits += inFraction;
-        } else if (*p == '.' && !inFraction) {
-            inFraction = true;
-        } else {
-            return false;  // an exponent, or not a number at all
-        }
-    }
+    auto digitsFrom = [&](const char* start) {
+        for (p = start; p != end && isDigit(*p); ++p) mantissa = mantissa * 10 + static_cast<uint64_t>(*p - '0');
+        return p - start;
+    };
+    const auto integerDigits = digitsFrom(p);
+    const auto fractionDigits = p != end && *p == '.' ? digitsFrom(p + 1) : 0;
+    if (p != end) return false;  // an exponent, or not a number at all
     // A mantissa and a power of ten that are both exact doubles: their quotient is the
     // correctly rounded value, as the general conversion would give it.
+    const auto digits = integerDigits + fractionDigits;
     if (digits == 0 || digits > 19 || mantissa > (uint64_t{1} << 53) || fractionDigits > 22) return false;
     const double magnitude = static_cast<double>(mantissa) / kPowersOfTen[fractionDigits];
     value = negative ? -magnitude : magnitude;
