@@ -21,29 +21,24 @@ const char* skipBlanks(const char* p, const char* end) {
     return p == start ? nullptr : p;
 }
 
-// The end of the NUMBER at p, null for none. Each alternative's digit runs are greedy
-// and giving a digit back cannot help (a digit is neither the point, an exponent letter
-// nor a blank), so an alternative either matches with its longest text or not at all.
-// A NUMBER that more of the line must follow (more is true) needs a blank after it.
-const char* numberEnd(const char* p, const char* end, bool more) {
+// The end of the NUMBER at p, null for none: the longest of the alternatives that
+// matches. Their digit runs are greedy and giving a digit back cannot help (a digit is
+// neither the point, an exponent letter nor a blank); a shorter alternative ends at the
+// point or the exponent letter of a longer one, never at a blank, so where the longest
+// is not followed by the blanks the line needs next, no other alternative is either.
+const char* numberEnd(const char* p, const char* end) {
     while (p != end && *p == '-') ++p;
-    const char* integerEnd = skipDigits(p, end);
-    if (integerEnd == p) return nullptr;
-    const char* fractionEnd = nullptr;
-    const char* exponentEnd = nullptr;
-    if (integerEnd != end && *integerEnd == '.') {
-        const char* digitsEnd = skipDigits(integerEnd + 1, end);
-        if (digitsEnd != integerEnd + 1) fractionEnd = digitsEnd;
-    }
-    if (fractionEnd && fractionEnd != end && (*fractionEnd == 'e' || *fractionEnd == 'E')) {
-        const char* digits = fractionEnd + 1;
-        if (digits != end && (*digits == '-' || *digits == '+')) ++digits;
-        const char* digitsEnd = skipDigits(digits, end);
-        if (digitsEnd != digits) exponentEnd = digitsEnd;
-    }
-    for (const char* candidate : {exponentEnd, fractionEnd, integerEnd})
-        if (candidate && (!more || (candidate != end && isBlank(*candidate)))) return candidate;
-    return nullptr;
+    const char* matched = skipDigits(p, end);
+    if (matched == p) return nullptr;
+    if (matched == end || *matched != '.') return matched;
+    const char* fraction = skipDigits(matched + 1, end);
+    if (fraction == matched + 1) return matched;
+    matched = fraction;
+    if (matched == end || (*matched != 'e' && *matched != 'E')) return matched;
+    const char* exponent = matched + 1;
+    if (exponent != end && (*exponent == '-' || *exponent == '+')) ++exponent;
+    const char* exponentEnd = skipDigits(exponent, end);
+    return exponentEnd == exponent ? matched : exponentEnd;
 }
 
 // Exact powers of ten: every one up to 1e22 is a double without rounding.
@@ -72,7 +67,7 @@ bool numbers(std::string_view rest, std::string_view* out, int count) {
     for (int n = 0; n < count; ++n) {
         p = skipBlanks(p, end);
         if (!p) return false;
-        const char* numberStop = numberEnd(p, end, n + 1 < count);
+        const char* numberStop = numberEnd(p, end);
         if (!numberStop) return false;
         out[n] = {p, static_cast<std::size_t>(numberStop - p)};
         p = numberStop;
