@@ -102,10 +102,11 @@ T OBJ3D::convert(std::string_view text) const {
     return value;
 }
 
-bool OBJ3D::numbers(std::string_view keyword, std::string_view line, double* out, int count) const {
-    std::string_view texts[3];
-    if (!LineForms::numbers(line.substr(keyword.size()), texts, count)) return false;
-    for (int i = 0; i < count; ++i) out[i] = convert<double>(texts[i]);
+template <int N>
+bool OBJ3D::numbers(std::string_view keyword, std::string_view line, double (&out)[N]) const {
+    std::string_view texts[N];
+    if (!LineForms::numbers(line.substr(keyword.size()), texts, N)) return false;
+    for (int i = 0; i < N; ++i) out[i] = convert<double>(texts[i]);
     return true;
 }
 
@@ -134,19 +135,19 @@ int32_t OBJ3D::onNewmtl(std::string_view keyword, std::string_view line) {
 
 int32_t OBJ3D::onKd(std::string_view keyword, std::string_view line) {
     double c[3];
-    if (numbers(keyword, line, c, 3)) mesh->setDiffuse(c[0], c[1], c[2]);
+    if (numbers(keyword, line, c)) mesh->setDiffuse(c[0], c[1], c[2]);
     return 0;
 }
 
 int32_t OBJ3D::onKa(std::string_view keyword, std::string_view line) {
     double c[3];
-    if (numbers(keyword, line, c, 3)) mesh->setAmbient(c[0], c[1], c[2]);
+    if (numbers(keyword, line, c)) mesh->setAmbient(c[0], c[1], c[2]);
     return 0;
 }
 
 int32_t OBJ3D::onKs(std::string_view keyword, std::string_view line) {
     double c[3];
-    if (numbers(keyword, line, c, 3)) mesh->setSpecular(c[0], c[1], c[2]);
+    if (numbers(keyword, line, c)) mesh->setSpecular(c[0], c[1], c[2]);
     return 0;
 }
 
@@ -161,19 +162,19 @@ int32_t OBJ3D::onObject(std::string_view, std::string_view) { return 0; }
 
 int32_t OBJ3D::onVertex(std::string_view keyword, std::string_view line) {
     double p[3];
-    if (numbers(keyword, line, p, 3)) mesh->addVertex(p[0], p[1], p[2]);
+    if (numbers(keyword, line, p)) mesh->addVertex(p[0], p[1], p[2]);
     return 0;
 }
 
 int32_t OBJ3D::onNormal(std::string_view keyword, std::string_view line) {
     double n[3];
-    if (numbers(keyword, line, n, 3)) mesh->addNormal(n[0], n[1], n[2]);
+    if (numbers(keyword, line, n)) mesh->addNormal(n[0], n[1], n[2]);
     return 0;
 }
 
 int32_t OBJ3D::onTexCoord(std::string_view keyword, std::string_view line) {
     double t[2];
-    if (numbers(keyword, line, t, 2)) mesh->addTexCoord(t[0], t[1]);
+    if (numbers(keyword, line, t)) mesh->addTexCoord(t[0], t[1]);
     return 0;
 }
 

@@ -80,8 +80,10 @@ private:
     // The captured text as a double or a 32-bit index, or the conversion error.
     template <typename T>
     T convert(std::string_view text) const;
-    // The numbers of a line with count NUMBERs after its keyword, converted in order.
-    bool numbers(std::string_view keyword, std::string_view line, double* out, int count) const;
+    // The N NUMBERs after the keyword, converted left to right; false when the line is
+    // not of that form.
+    template <int N>
+    bool numbers(std::string_view keyword, std::string_view line, double (&out)[N]) const;
     [[noreturn]] void conversionError(const char* what, std::string_view text) const;
 
     FileSource source;
