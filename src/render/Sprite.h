@@ -92,7 +92,6 @@ struct PCG3D {
     uint32_t list = 0;
     uint32_t parts = 0;
     int32_t partCount = 0;
-    double radius = 0;  // the farthest vertex from the model's origin
 };
 
 class Sprite {
@@ -191,7 +190,7 @@ public:
     DWORD windowDuration = 0;  // of the last measured 255-frame window
     DWORD frameInterval = 16;
     int32_t paused = 0;
-    uint32_t screenTexture = 0;  // screen.texture(): after drawFrame, that frame's 3D picture
+    uint32_t screenTexture = 0;  // screen.texture(): after a frame with a background, its 3D picture
     double eyeX = 0, eyeY = 0, eyeZ = 3.73205;
     double centerX = 0, centerY = 0, centerZ = 0;
     double upX = 0, upY = 1, upZ = 0;
@@ -214,10 +213,8 @@ private:
 
     // The process-wide lock of the initialised flag and the key reads: it guards single words.
     static std::mutex& criticalSection();
-    // The screen texture drawn back as the background of the 2D pass, where it is needed.
-    void drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture);
-    // The part of the client area the 3D sprites can cover under the current projection.
-    ScreenTarget::Area areaOf3DSprites(int32_t clientWidth, int32_t clientHeight);
+    // The screen texture drawn back, in the current colour, as the background of the 2D pass.
+    void drawBackground(int32_t clientWidth, int32_t clientHeight);
     void drawSprites3D();
     // All 3D sprites opaque and of one model with parts: material by material.
     bool drawSprites3DByMaterial();
