@@ -76,12 +76,15 @@ struct SP3D {
     double scaleZ = 0;
 };
 
-// One 2D pattern: its pixels (RGBA bytes in memory, top row first) and its texture.
+// One 2D pattern: its pixels (RGBA bytes in memory, top row first) and its texture. The
+// texture is named at load and gets its mipmapped image from the pixels when a frame first
+// draws the pattern: a font sheet holds 256 glyphs, and a status line shows a dozen.
 struct PCG2D {
     Array<uint32_t> pixels;
     int32_t width = 0;
     int32_t height = 0;
     uint32_t texture = 0;  // 0 while not loaded
+    bool textureFilled = false;
 };
 
 // One 3D pattern: the display list that draws the model (0 while not loaded). The list calls
@@ -229,9 +232,10 @@ private:
     bool isInitialized() const;
     // Decodes fileName whole; false (message printed) when it does not open.
     static bool readImage(const std::string& fileName, int32_t& width, int32_t& height, Array<uint32_t>& pixels);
-    // Makes the texture of a 2D pattern from its pixels (context current).
-    static uint32_t makePatternTexture(const PCG2D& pattern);
-    // Makes the pattern's texture (the context made current for it) and stores the pattern as
+    // Gives the texture of a 2D pattern its parameters and mipmapped image from the pixels,
+    // bound (context current).
+    static void fillPatternTexture(PCG2D& pattern);
+    // Names the pattern's texture (the context made current for it) and stores the pattern as
     // 2D pattern pcg.
     void storePattern(int32_t pcg, PCG2D&& pattern);
 };

@@ -153,12 +153,13 @@ void Sprite::drawSprites2D() {
     // From the last placed down, so that the first placed ends up on top.
     for (int32_t i = count2D - 1; i >= 0; --i) {
         const SP2D& sprite = sprites2D[i];
-        const PCG2D& pattern = pcg2D[sprite.pcg];
+        PCG2D& pattern = pcg2D[sprite.pcg];
         const double hw = pattern.width * sprite.scaleX / H;
         const double hh = pattern.height * sprite.scaleY / H;
         glBlendFunc(GL_SRC_ALPHA, sprite.blend != BLEND_NORMAL ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, pattern.texture);
+        if (pattern.texture != 0 && !pattern.textureFilled) fillPatternTexture(pattern);
         glColor4d(1, 1, 1, sprite.alpha / 255.0);
         glPushMatrix();
         glTranslated((2 * sprite.x - W) / H, (H - 2 * sprite.y) / H, 0);

@@ -29,18 +29,14 @@ bool Sprite::readImage(const std::string& fileName, int32_t& width, int32_t& hei
     return true;
 }
 
-uint32_t Sprite::makePatternTexture(const PCG2D& pattern) {
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
+void Sprite::fillPatternTexture(PCG2D& pattern) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, pattern.width, pattern.height, GL_RGBA, GL_UNSIGNED_BYTE,
                       pattern.pixels.data());
-    return texture;
+    pattern.textureFilled = true;
 }
 
 int32_t Sprite::loadPattern(const std::string& fileName, int32_t pcg) {
@@ -58,7 +54,12 @@ void Sprite::storePattern(int32_t pcg, PCG2D&& pattern) {
     {
         RenderContext gl(*info);
         if (!gl.current()) throw Error("Failed wglMakeCurrent");
-        pattern.texture = makePatternTexture(pattern);
+        GLuint texture = 0;
+        glGenTextures(1, &texture);
+        pattern.texture = texture;
+        // What a load leaves behind for the next frame, as when the image was made here.
+        glBindTexture(GL_TEXTURE_2D, texture);
+        glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     }
     std::lock_guard lock(listsLock);
     pcg2D[pcg] = std::move(pattern);
