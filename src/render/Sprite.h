@@ -235,7 +235,7 @@ private:
     // Gives the texture of a 2D pattern its parameters and mipmapped image from the pixels,
     // bound (context current).
     static void fillPatternTexture(PCG2D& pattern);
-    // Names the pattern's texture (the context made current for it) and stores the pattern as
-    // 2D pattern pcg.
-    void storePattern(int32_t pcg, PCG2D&& pattern);
+    // Names the patterns' textures (the context made current once for all) and moves the
+    // patterns into the 2D patterns from firstPcg on.
+    void storePatterns(int32_t firstPcg, std::vector<PCG2D>& patterns);
 };

@@ -5,8 +5,6 @@
 #include <GL/glu.h>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     if (!isInitialized()) return 0;
