@@ -91,6 +91,7 @@ bool ensureVideo() {
     // last GL window: reloading costs time and loses what the driver still holds.
     if (SDL_GL_LoadLibrary(nullptr) != 0)
         std::fprintf(stderr, "platform: cannot load the GL library: %s\n", SDL_GetError());
+    watchDisplayConnection();  // after SDL's start-up: ours must be the last I/O error handler
     vs.thread = std::this_thread::get_id();
     vs.wakeEvent = SDL_RegisterEvents(1);
     vs.started = true;
@@ -189,7 +190,13 @@ void pumpSdlEvents(Lock& lk) {
     {
         std::lock_guard<std::recursive_mutex> v(videoLock());
         SDL_Event e;
-        while (SDL_PollEvent(&e)) events.push_back(e);
+        while (SDL_PollEvent(&e)) {
+            // The message of a system event lives only until the next poll.
+            if (e.type == SDL_SYSWMEVENT)
+                noticeWindowEvent(*e.syswm.msg);
+            else
+                events.push_back(e);
+        }
     }
     auto windowOf = [&](Uint32 id) -> Window* {
         auto it = video().windowsById.find(id);

@@ -26,7 +26,8 @@ std::string drawIntoRoot();
 
 // SIGTERM, SIGINT and SIGHUP (on Windows: Ctrl-C, Ctrl-Break and closing the console) post
 // WM_CLOSE to the most recently created top-level window, as its close button would; a signal
-// that comes before any window exists closes the first one as soon as it is created.
+// that comes before any window exists closes the first one as soon as it is created. A signal
+// ignored when the program started (nohup, a background job) stays ignored.
 void closeOnSignals();
 
 // The folder holding the running program file, ending in a separator; empty if unknown.
