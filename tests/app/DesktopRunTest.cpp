@@ -173,7 +173,7 @@ TEST(DesktopRunTest, SignalsIgnoredAtStartStayIgnored) {
     ASSERT_TRUE(waitFor([&] { return taken(window); })) << program.output();
     kill(program.pid, SIGHUP);
     kill(program.pid, SIGINT);
-    EXPECT_EQ(program.finish(3s), -1) << "ended by an ignored signal\n" << program.output();
+    ASSERT_EQ(program.finish(3s), -1) << "ended by an ignored signal\n" << program.output();  // else no pid to signal
     kill(program.pid, SIGTERM);
     EXPECT_EQ(program.finish(), 0) << program.output();
     XDestroyWindow(display(), window);
