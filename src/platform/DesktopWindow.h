@@ -30,7 +30,7 @@ void loseForeignWindow();
 // Turns the foreign window's DestroyNotify into loseForeignWindow. Video lock held.
 void noticeWindowEvent(const SDL_SysWMmsg& message);
 
-// Ends the process at once when the X display connection is lost (SDL video started).
+// From now on, the loss of an X display connection ends the process at once, with exit code 1.
 void watchDisplayConnection();
 
 // Posts WM_CLOSE to the most recent top-level window from any thread, even inside an X error

@@ -74,6 +74,7 @@ bool ensureVideo() {
     };
     bool noDisplay = !set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER");
     bool ok = false;
+    watchDisplayConnection();  // before SDL opens the display: the loss may come at any moment
     if (!vs.forceHeadless && !noDisplay) ok = startDriver(nullptr);
     if (!ok) {
         ok = startDriver("offscreen");
@@ -91,7 +92,6 @@ bool ensureVideo() {
     // last GL window: reloading costs time and loses what the driver still holds.
     if (SDL_GL_LoadLibrary(nullptr) != 0)
         std::fprintf(stderr, "platform: cannot load the GL library: %s\n", SDL_GetError());
-    watchDisplayConnection();  // after SDL's start-up: ours must be the last I/O error handler
     vs.thread = std::this_thread::get_id();
     vs.wakeEvent = SDL_RegisterEvents(1);
     vs.started = true;
