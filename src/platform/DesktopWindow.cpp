@@ -34,15 +34,15 @@ Target& target() {
     return *t;
 }
 
-// Follows the foreign window's size: SDL hears of its ConfigureNotify (and sends the resize
-// that becomes WM_SIZE) only if our connection selects StructureNotify on it; the mask is per
-// client, so the owner's own selection is untouched.
 Display* displayOf(SDL_Window* window) {
     SDL_SysWMinfo info;
     SDL_VERSION(&info.version);
     return SDL_GetWindowWMInfo(window, &info) && info.subsystem == SDL_SYSWM_X11 ? info.info.x11.display : nullptr;
 }
 
+// Follows the foreign window's size (and hears of its destruction): SDL hears of its
+// ConfigureNotify (and sends the resize that becomes WM_SIZE) only if our connection selects
+// StructureNotify on it; the mask is per client, so the owner's own selection is untouched.
 void followSize(SDL_Window* window, uint64_t id) {
     Display* display = displayOf(window);
     if (!display) return;
@@ -152,9 +152,10 @@ SDL_Window* takeDesktopTarget(const char* title, Uint32 flags, bool& foreign) {
     SDL_Window* window = SDL_CreateWindowFrom(reinterpret_cast<const void*>(uintptr_t(t.foreign)));
     uint64_t id = t.foreign;
     if (!window && checkWindow(id).empty()) {
-        // Drawing anywhere else would leave the screensaver host's window blank.
+        // Drawing anywhere else would leave the screensaver host's window blank. No exit
+        // handlers: they would wait for the layer's lock, which this thread holds.
         std::fprintf(stderr, "platform: cannot draw into X window 0x%llx: %s\n",
-                     static_cast<unsigned long long>(t.foreign.load()), SDL_GetError());
+                     static_cast<unsigned long long>(id), SDL_GetError());
         _exit(1);
     }
     // SDL wakes a thread waiting for events with a message to its newest window, sent to the
@@ -162,13 +163,13 @@ SDL_Window* takeDesktopTarget(const char* title, Uint32 flags, bool& foreign) {
     // window of our own, made after it, receives those wake-ups instead, and is drawn into
     // once the foreign window is gone.
     t.wakeWindow = SDL_CreateWindow("", 0, 0, 1, 1, SDL_WINDOW_HIDDEN | SDL_WINDOW_OPENGL);
+    foreign = true;  // a window that is not shown, moved or resized by us, either way
     if (!window) {
         loseForeignWindow();  // gone since it was checked
         return SDL_CreateWindow(title, 0, 0, 1, 1, (flags & ~SDL_WINDOW_SHOWN) | SDL_WINDOW_HIDDEN);
     }
     followSize(window, t.foreign);
     t.foreignWindow = window;
-    foreign = true;
     return window;
 }
 

@@ -12,7 +12,7 @@ namespace platform {
 // a foreign window (then `foreign` is set); null otherwise, or when that window is made
 // already, or SDL refused the screen: the caller then makes an ordinary one. A foreign window
 // that exists but cannot be taken ends the process with exit code 1; one gone since it was
-// checked gives a hidden window and closes the program.
+// checked gives a hidden window (marked foreign: never shown) and closes the program.
 SDL_Window* takeDesktopTarget(const char* title, Uint32 flags, bool& foreign);
 
 // Where GL draws for an SDL window: itself, or a hidden stand-in once it is the foreign window

@@ -18,7 +18,8 @@ void fullscreen();
 
 // The first top-level window that gets a pixel format draws into the existing X window `id`
 // instead of opening one, following its size. That window belongs to someone else: it is
-// never destroyed, moved, resized, retitled, shown or hidden. Empty on success, else why not.
+// never destroyed, moved, resized, retitled, shown or hidden; when its owner destroys it, the
+// program closes as its own window's close would. Empty on success, else why not.
 std::string drawInto(uint64_t id);
 
 // As drawInto, with the root window of the default screen.
