@@ -1,5 +1,6 @@
 // Fullscreen and foreign windows: the X window id is checked with Xlib when it is asked for,
-// and taken with SDL_CreateWindowFrom when the first GL window needs its SDL window.
+// and taken with SDL_CreateWindowFrom when the first GL window needs its SDL window. Also what
+// the X side of the desktop does to us: the foreign window destroyed, the display lost.
 
 #include "platform/DesktopWindow.h"
 

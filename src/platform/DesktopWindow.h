@@ -1,6 +1,7 @@
 #pragma once
 // Where the layer puts the SDL window of the first GL window: a window of its own, the whole
-// screen, or a foreign X window (see Desktop.h). Used by ensureSurface, under the video lock.
+// screen, or a foreign X window (see Desktop.h), and what becomes of the program when that
+// window or the X display goes away. Used by the layer under the video lock, unless said.
 
 #include <SDL.h>
 
@@ -24,7 +25,7 @@ SDL_Window* drawableOf(SDL_Window* window);
 SDL_Window* contextWindowOf(SDL_Window* window);
 
 // The foreign window cannot be drawn into any more (destroyed, or a make-current on it
-// failed): says so once and closes the program as a termination signal does.
+// failed): says so once and closes the program as a termination signal does. Any thread.
 void loseForeignWindow();
 
 // Turns the foreign window's DestroyNotify into loseForeignWindow. Video lock held.
