@@ -247,11 +247,12 @@ TEST(DesktopRunTest, BadOptionsAndMissingDataGiveTheirMessagesAndExitCodes) {
         {kProgram + " --window-id 12ab", 2, "--window-id needs an X window id"},
         {kProgram + " --window-id 0x100400007", 2, "--window-id needs an X window id"},  // X ids have 29 bits
         {"XSCREENSAVER_WINDOW=none " + kProgram, 2, "XSCREENSAVER_WINDOW is not an X window id: none"},
+        {"XSCREENSAVER_WINDOW=none " + kProgram + " --help", 0, "--window-id ID"},  // help needs no window
+        {"XSCREENSAVER_WINDOW=none " + kProgram + " --version", 0, "twistblocks "},
         {kProgram + " --window-id 0x7ffffff", 1, "there is no X window 0x7ffffff"},
         {"mkdir -p " + bare + "/bin && cp " + kInstalled + " " + bare + "/bin && cd /tmp && exec " + bare + "/bin/twistblocks",
          1, "in /tmp, " + bare + "/share/twistblocks\n"},
-        {"XSCREENSAVER_WINDOW=none " + kProgram + " --help", 0, "--window-id ID"},
-        {"XSCREENSAVER_WINDOW=none " + kProgram + " --version", 0, "twistblocks "},
+        {kProgram + " --help", 0, "--window-id ID"},
     };
     for (const auto& c : cases) {
         Program program(c.command);
