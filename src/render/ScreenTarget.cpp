@@ -14,10 +14,7 @@ void ScreenTarget::create() {
     GLint limit = 0;
     glGetIntegerv(GL_MAX_TEXTURE_SIZE, &limit);
     largestSide = std::max(limit, 1);
-    // A blit into a multisampled window is an error: such a window is drawn into and copied.
-    GLint sampleBuffers = 0;
-    glGetIntegerv(GL_SAMPLE_BUFFERS, &sampleBuffers);
-    framebufferOffered = sampleBuffers == 0 && glut::loadFramebufferEntryPoints(entries);
+    framebufferOffered = glut::loadFramebufferEntryPoints(entries);
     if (!framebufferOffered) return;
     glGetIntegerv(GL_MAX_RENDERBUFFER_SIZE, &limit);
     largestSide = std::clamp(limit, 1, largestSide);
@@ -62,9 +59,6 @@ void ScreenTarget::allocate(int32_t width, int32_t height) {
 bool ScreenTarget::begin(int32_t width, int32_t height) {
     allocate(width, height);
     if (!framebufferOffered) return false;
-    // Where the 3D pass draws nothing the texture holds the clear colour, and so does the
-    // window: only the rest is blitted. A clear costs a fraction of a blit per pixel.
-    glClear(GL_COLOR_BUFFER_BIT);
     entries.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     return true;
 }
@@ -76,13 +70,5 @@ void ScreenTarget::finish() {
         glBindTexture(GL_TEXTURE_2D, textureName);
         glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, storedWidth, storedHeight);
     }
-    if (scaled()) glViewport(0, 0, windowWidth, windowHeight);
-}
-
-void ScreenTarget::blitToWindow(Area area) {
-    if (area.x0 >= area.x1 || area.y0 >= area.y1) return;
-    entries.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-    entries.blitFramebuffer(area.x0, area.y0, area.x1, area.y1, area.x0, area.y0, area.x1, area.y1,
-                            GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    entries.bindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+    if (storedWidth != windowWidth || storedHeight != windowHeight) glViewport(0, 0, windowWidth, windowHeight);
 }

@@ -1,12 +1,12 @@
 #pragma once
-// ScreenTarget: the screen texture and how each frame's 3D picture gets into it. Where the
-// driver offers framebuffer objects and the blit, the 3D pass is drawn straight into the
-// texture (with a depth buffer of its own) and blitted into the window; elsewhere it is
-// drawn into the window and copied. Either way, once finish has run, the texture holds the
-// 3D picture, colour only. Storage is made on the first frame of a size, not every frame.
-// A window larger than the driver's textures (or depth buffers) allow is drawn at the
-// largest size allowed and scaled up: the texture then holds the whole picture at less
-// than the window's size. Context current throughout.
+// ScreenTarget: the screen texture and how a frame's 3D picture gets into it. Where the
+// driver offers framebuffer objects, the 3D pass is drawn straight into the texture (with a
+// depth buffer of its own); elsewhere it is drawn into the window and copied. Either way,
+// once finish has run, the texture holds the 3D picture, colour only. Storage is made on the
+// first frame of a size that needs it, not every frame. A window larger than the driver's
+// textures (or depth buffers) allow is drawn at the largest size allowed: the texture then
+// holds the whole picture at less than the window's size, to be drawn scaled up. Context
+// current throughout.
 
 #include "glload/FramebufferEntryPoints.h"
 
@@ -15,29 +15,18 @@
 class ScreenTarget {
 public:
     // Names the texture (repeat, linear), reads the size limits and looks for framebuffer
-    // objects and the blit (given up for a multisampled window, which cannot be blitted into).
+    // objects.
     void create();
     uint32_t texture() const { return textureName; }
-    // Before the 3D pass. True when the pass now draws into the texture (the window's colour
-    // cleared first); false when it draws into the window (no framebuffer objects, or none
-    // complete at this size).
+    // Before the 3D pass. True when the pass now draws into the texture; false when it draws
+    // into the window (no framebuffer objects, or none complete at this size).
     bool begin(int32_t width, int32_t height);
     // The 3D pass's viewport after begin: the window's size, or less when that is too large.
     int32_t width() const { return storedWidth; }
     int32_t height() const { return storedHeight; }
-    // True when the texture holds the picture at less than the window's size: the window
-    // gets it drawn scaled up, not blitted or left as drawn.
-    bool scaled() const { return storedWidth != windowWidth || storedHeight != windowHeight; }
     // After the 3D pass: back to the window, or the window's picture copied into the texture;
     // the viewport is the whole window's again.
     void finish();
-    // Window pixels x0 <= x < x1, y0 <= y < y1, counted from the bottom left as GL does.
-    struct Area {
-        int32_t x0, y0, x1, y1;
-    };
-    // After finish, when the pass was drawn into the texture: the area of its picture copied
-    // into the window as it is. Begin cleared the whole window with the texture's clear colour.
-    void blitToWindow(Area area);
 
 private:
     // Storage of the texture (and the depth buffer) for a window of this size, when the size
