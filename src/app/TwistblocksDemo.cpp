@@ -5,9 +5,13 @@
 #include "platform/include/Desktop.h"
 
 int runTwistblocksDemo(std::string* failure) {
+    myGameFrame frame("Twistblocks Demo", "OpenGLtest");
+    return runTwistblocksDemo(frame, failure);
+}
+
+int runTwistblocksDemo(myGameFrame& frame, std::string* failure) {
     constexpr int kDesignSize = 512;
     Win32Frame runner;
-    myGameFrame frame("Twistblocks Demo", "OpenGLtest");
     frame.setClientSize(kDesignSize, kDesignSize);
     runner.setFrame(&frame);
     runner.setWindowRect(CW_USEDEFAULT, CW_USEDEFAULT, 520, 539);

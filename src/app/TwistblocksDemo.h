@@ -3,8 +3,12 @@
 // thread, which becomes the window thread, and runs the message loop until the window
 // closes. Data files are found relative to the working directory. Returns the process's
 // exit code: 0 after a normal close, 1 when the window could not be opened or the game
-// failed, with why in `failure` when it is given.
+// failed, with why in `failure` when it is given. The second form runs the given puzzle
+// window (a benchmark's observer of the demo).
 
 #include <string>
 
+class myGameFrame;
+
 int runTwistblocksDemo(std::string* failure = nullptr);
+int runTwistblocksDemo(myGameFrame& frame, std::string* failure = nullptr);

@@ -145,36 +145,44 @@ int32_t jpgGetInfo(const char* path, int32_t* width, int32_t* height, int32_t* b
     *width = *height = *bitsPerPixel = 0;
     std::FILE* file = std::fopen(path, "rb");
     if (!file) return -1;
+    const int32_t result = jpgGetInfo(file, width, height, bitsPerPixel);
+    std::fclose(file);
+    return result;
+}
+
+int32_t jpgGetInfo(std::FILE* file, int32_t* width, int32_t* height, int32_t* bitsPerPixel) {
+    *width = *height = *bitsPerPixel = 0;
     jpeg_decompress_struct cinfo{};
     JpegErrorManager err;
     cinfo.err = &err.pub;
     installJpegErrors(err);
     if (setjmp(err.jump)) {
         jpeg_destroy_decompress(&cinfo);
-        std::fclose(file);
         return -1;
     }
     if (!jpegStart(cinfo, file)) {
         jpeg_destroy_decompress(&cinfo);
-        std::fclose(file);
         return -1;
     }
     *width = static_cast<int32_t>(cinfo.output_width);
     *height = static_cast<int32_t>(cinfo.output_height);
     *bitsPerPixel = cinfo.output_components * 8;
     jpeg_destroy_decompress(&cinfo);
-    std::fclose(file);
     return 0;
 }
 
 JPG_HANDLE* jpgOpen(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    return file ? jpgOpen(file) : nullptr;
+}
+
+JPG_HANDLE* jpgOpen(std::FILE* file) {
     auto* handle = new (std::nothrow) JPG_HANDLE;
-    if (!handle) return nullptr;
-    handle->file = std::fopen(path, "rb");
-    if (!handle->file) {
-        delete handle;
+    if (!handle) {
+        std::fclose(file);
         return nullptr;
     }
+    handle->file = file;
     auto* err = new (std::nothrow) JpegErrorManager;
     handle->cinfo = new (std::nothrow) jpeg_decompress_struct();
     if (!err || !handle->cinfo) {
@@ -260,40 +268,47 @@ int32_t pngGetInfo(const char* path, int32_t* width, int32_t* height, int32_t* b
     *width = *height = *bitsPerPixel = 0;
     std::FILE* file = std::fopen(path, "rb");
     if (!file) return -1;
+    const int32_t result = pngGetInfo(file, width, height, bitsPerPixel);
+    std::fclose(file);
+    return result;
+}
+
+int32_t pngGetInfo(std::FILE* file, int32_t* width, int32_t* height, int32_t* bitsPerPixel) {
+    *width = *height = *bitsPerPixel = 0;
     char message[sizeof PNG_HANDLE::message];
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, message, pngError, pngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        std::fclose(file);
         return -1;
     }
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
-        std::fclose(file);
         return -1;
     }
     if (!pngReadHeader(png, info, file)) {
         png_destroy_read_struct(&png, &info, nullptr);
-        std::fclose(file);
         return -1;
     }
     *width = static_cast<int32_t>(png_get_image_width(png, info));
     *height = static_cast<int32_t>(png_get_image_height(png, info));
     *bitsPerPixel = png_get_bit_depth(png, info) * png_get_channels(png, info);
     png_destroy_read_struct(&png, &info, nullptr);
-    std::fclose(file);
     return 0;
 }
 
 PNG_HANDLE* pngOpen(const char* path) {
+    std::FILE* file = std::fopen(path, "rb");
+    return file ? pngOpen(file) : nullptr;
+}
+
+PNG_HANDLE* pngOpen(std::FILE* file) {
     auto* handle = new (std::nothrow) PNG_HANDLE;
-    if (!handle) return nullptr;
-    handle->file = std::fopen(path, "rb");
-    if (!handle->file) {
-        delete handle;
+    if (!handle) {
+        std::fclose(file);
         return nullptr;
     }
+    handle->file = file;
     handle->png = png_create_read_struct(PNG_LIBPNG_VER_STRING, handle->message, pngError, pngWarning);
     handle->info = handle->png ? png_create_info_struct(handle->png) : nullptr;
     if (!handle->info) {
@@ -386,23 +401,50 @@ int32_t Image::getHeight() { return height; }
 int32_t Image::getBitsPerPixel() { return bitsPerPixel; }
 
 int32_t Image::open(const std::string& name, const std::string& /*mode*/) {
+    const std::string path = name.c_str();  // stops at a NUL, like the C library will
+    return openStreams(name, [&] { return std::fopen(path.c_str(), "rb"); });
+}
+
+int32_t Image::openMemory(const void* data, std::size_t size, const std::string& name) {
+#ifdef _WIN32
+    // No fmemopen here: a temporary file that goes when closed stands in.
+    return openStreams(name, [&]() -> std::FILE* {
+        std::FILE* file = std::tmpfile();
+        if (file && (std::fwrite(data, 1, size, file) != size || std::fseek(file, 0, SEEK_SET) != 0)) {
+            std::fclose(file);
+            return nullptr;
+        }
+        return file;
+    });
+#else
+    // glibc reads an empty buffer as an empty file; the stream never writes.
+    return openStreams(name, [&] { return fmemopen(const_cast<void*>(data), size, "rb"); });
+#endif
+}
+
+int32_t Image::openStreams(const std::string& name, const std::function<std::FILE*()>& openStream) {
     const Regex jpgName(".jpg$", true);
     const Regex pngName(".png$", true);
     if (state != FileOPstat::NONE) close();
+    const bool jpeg = jpgName.found(name);
+    if (!jpeg && !pngName.found(name)) return -1;
+    // The header is read once to check it, then the decoder opens a stream of its own.
     int32_t w = 0, h = 0, bpp = 0;
-    const std::string path = name.c_str();  // stops at a NUL, like the C library will
-    if (jpgName.found(name)) {
-        if (jpgGetInfo(path.c_str(), &w, &h, &bpp) != 0) return -1;
-        jpg = jpgOpen(path.c_str());
+    std::FILE* header = openStream();
+    if (!header) return -1;
+    const int32_t info = jpeg ? jpgGetInfo(header, &w, &h, &bpp) : pngGetInfo(header, &w, &h, &bpp);
+    std::fclose(header);
+    if (info != 0) return -1;
+    std::FILE* stream = openStream();
+    if (!stream) return -1;
+    if (jpeg) {
+        jpg = jpgOpen(stream);
         if (!jpg) return -1;
         state = FileOPstat::JPG;
-    } else if (pngName.found(name)) {
-        if (pngGetInfo(path.c_str(), &w, &h, &bpp) != 0) return -1;
-        png = pngOpen(path.c_str());
+    } else {
+        png = pngOpen(stream);
         if (!png) return -1;
         state = FileOPstat::PNG;
-    } else {
-        return -1;
     }
     fileName = name;
     width = w;

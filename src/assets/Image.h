@@ -19,12 +19,14 @@
 // Interlaced PNGs are decoded whole when opened and then handed out row by row.
 //
 // Use: construct; open(path, "r"); on -1 give up; getWidth, getHeight,
-// readPixels(height); close. The destructor closes.
+// readPixels(height); close. The destructor closes. openMemory decodes bytes in memory
+// through the same streams and decoders as a file.
 
 #include "base/Array.h"
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <string>
 
 struct jpeg_decompress_struct;
@@ -65,14 +67,19 @@ struct PNG_HANDLE {
 
 // The flat layer. Results: 0 for success, -1 for failure; readers return -1 when the
 // library reported an error in the row (the row is then left transparent black), and
-// jpgErrorMessage / pngErrorMessage tell why.
+// jpgErrorMessage / pngErrorMessage tell why. The FILE* forms read an open stream from
+// its position: GetInfo leaves it open, Open owns it (closes it on failure too).
 int32_t jpgGetInfo(const char* path, int32_t* width, int32_t* height, int32_t* bitsPerPixel);
+int32_t jpgGetInfo(std::FILE* file, int32_t* width, int32_t* height, int32_t* bitsPerPixel);
 JPG_HANDLE* jpgOpen(const char* path);
+JPG_HANDLE* jpgOpen(std::FILE* file);
 int32_t jpgReadLine(uint32_t* dst, JPG_HANDLE* handle);
 int32_t jpgClose(JPG_HANDLE* handle);
 const char* jpgErrorMessage(const JPG_HANDLE* handle);
 int32_t pngGetInfo(const char* path, int32_t* width, int32_t* height, int32_t* bitsPerPixel);
+int32_t pngGetInfo(std::FILE* file, int32_t* width, int32_t* height, int32_t* bitsPerPixel);
 PNG_HANDLE* pngOpen(const char* path);
+PNG_HANDLE* pngOpen(std::FILE* file);
 int32_t pngReadLine(uint32_t* dst, PNG_HANDLE* handle);
 int32_t pngClose(PNG_HANDLE* handle);
 const char* pngErrorMessage(const PNG_HANDLE* handle);
@@ -89,6 +96,9 @@ public:
     virtual int32_t getBitsPerPixel();
     // Opens name as JPEG or PNG; mode is not read. 0, or -1 with the image closed.
     virtual int32_t open(const std::string& name, const std::string& mode);
+    // Opens size bytes at data as open does a file named name (whose end chooses the
+    // decoder and which error messages name). The bytes must stay until close.
+    int32_t openMemory(const void* data, std::size_t size, const std::string& name);
     // The next `rows` rows as rows x width packed pixels; empty when nothing is open.
     virtual Array<uint32_t> readPixels(int32_t rows);
     // Closes the decoder; 0. Harmless when closed.
@@ -102,5 +112,8 @@ public:
     FileOPstat state = FileOPstat::NONE;
 
 private:
+    // Checks the header on one stream, then hands a second to the decoder.
+    int32_t openStreams(const std::string& name, const std::function<std::FILE*()>& openStream);
+
     std::string fileName;  // for error messages
 };

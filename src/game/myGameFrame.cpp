@@ -14,7 +14,8 @@ constexpr double kTilt = 0.785;       // radians about (1, 1, 0)
 
 }  // namespace
 
-myGameFrame::myGameFrame(const std::string& caption, const std::string& className) : GameFrame(caption, className) {}
+myGameFrame::myGameFrame(const std::string& caption, const std::string& className, int32_t firstTick)
+    : GameFrame(caption, className), firstTick(firstTick) {}
 
 int myGameFrame::scramble(Twistblock& cube, int maxSize, Array<History>& history) {
     checkThat(maxSize >= 2, "scramble needs a largest cube size of at least 2");
@@ -42,7 +43,7 @@ int myGameFrame::gameLoop() {
     Quaternion tilt, base, spin, view;
     tilt.setRotation(kTilt, 1.0, 1.0, 0.0);
     base.setRotation(0.0, 1.0, 0.0, 0.0);
-    PuzzleSchedule schedule;
+    PuzzleSchedule schedule(firstTick);
 
     startPresenting();
     while (!stopping()) {

@@ -27,7 +27,9 @@ public:
     static constexpr const char* kModelFile = "3d_obj/block.obj";
     static constexpr const char* kFontFile = "img_data/font8x16.png";
 
-    myGameFrame(const std::string& caption, const std::string& className);
+    // firstTick (a multiple of 20 below PuzzleSchedule::kTickWrap) lets a run start near
+    // the tick's wrap.
+    myGameFrame(const std::string& caption, const std::string& className, int32_t firstTick = 0);
 
     // Runs until the window closes.
     int gameLoop() override;
@@ -41,4 +43,7 @@ protected:
     // Called on the loop thread at the end of every pass, before the frame is handed over,
     // with the state the frame was drawn from and the cube's size.
     virtual void frameDone(const PuzzleFrame&, int /*cubeSize*/) {}
+
+private:
+    int32_t firstTick;
 };

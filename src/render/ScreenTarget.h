@@ -2,8 +2,10 @@
 // ScreenTarget: the screen texture and how a frame's 3D picture gets into it. Where the
 // driver offers framebuffer objects, the 3D pass is drawn straight into the texture (with a
 // depth buffer of its own); elsewhere it is drawn into the window and copied. Either way,
-// once finish has run, the texture holds the 3D picture, width x height texels, colour only.
-// Storage is made on the first frame of a size that needs it, not every frame. Context
+// once finish has run, the texture holds the 3D picture, colour only. Storage is made on the
+// first frame of a size that needs it, not every frame. A window larger than the driver's
+// textures (or depth buffers) allow is drawn at the largest size allowed: the texture then
+// holds the whole picture at less than the window's size, to be drawn scaled up. Context
 // current throughout.
 
 #include "glload/FramebufferEntryPoints.h"
@@ -12,18 +14,23 @@
 
 class ScreenTarget {
 public:
-    // Names the texture (repeat, linear) and looks for framebuffer objects and the blit.
+    // Names the texture (repeat, linear), reads the size limits and looks for framebuffer
+    // objects.
     void create();
     uint32_t texture() const { return textureName; }
     // Before the 3D pass. True when the pass now draws into the texture; false when it draws
     // into the window (no framebuffer objects, or none complete at this size).
     bool begin(int32_t width, int32_t height);
-    // After the 3D pass: back to the window, or the window's picture copied into the texture.
-    void finish(int32_t width, int32_t height);
+    // The 3D pass's viewport after begin: the window's size, or less when that is too large.
+    int32_t width() const { return storedWidth; }
+    int32_t height() const { return storedHeight; }
+    // After the 3D pass: back to the window, or the window's picture copied into the texture;
+    // the viewport is the whole window's again.
+    void finish();
 
 private:
-    // Storage of the texture (and the depth buffer) at this size, when the size changes. A
-    // framebuffer object that cannot be completed is given up for the copy.
+    // Storage of the texture (and the depth buffer) for a window of this size, when the size
+    // changes. A framebuffer object that cannot be stored or completed is given up for the copy.
     void allocate(int32_t width, int32_t height);
 
     glut::FramebufferEntryPoints entries;
@@ -31,6 +38,9 @@ private:
     uint32_t textureName = 0;
     uint32_t framebuffer = 0;
     uint32_t depthBuffer = 0;
+    int32_t largestSide = 1;  // of the texture (and depth buffer) the driver allows
+    int32_t windowWidth = 0;
+    int32_t windowHeight = 0;
     int32_t storedWidth = 0;
     int32_t storedHeight = 0;
 };

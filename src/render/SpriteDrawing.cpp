@@ -24,7 +24,8 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     glDepthMask(GL_TRUE);
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glLoadIdentity();
-    glViewport(0, 0, clientWidth, clientHeight);
+    // Into a texture the driver caps below the window's size, at the texture's size.
+    glViewport(0, 0, background ? screen.width() : clientWidth, background ? screen.height() : clientHeight);
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluPerspective(fovY, static_cast<double>(clientWidth) / clientHeight, nearPlane, farPlane);
@@ -45,14 +46,14 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
         drawSprites3D();
     } catch (...) {  // a bad pattern number: the window is drawn into again
         glDisable(GL_CULL_FACE);
-        if (background) screen.finish(clientWidth, clientHeight);
+        if (background) screen.finish();
         throw;
     }
     glDisable(GL_CULL_FACE);
 
     // The 3D picture becomes the background of the 2D pass.
     glDisable(GL_BLEND);
-    if (background) screen.finish(clientWidth, clientHeight);
+    if (background) screen.finish();
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);
     glLoadIdentity();
