@@ -54,7 +54,6 @@ struct Scene {
         if (info.hGLRC == nullptr) throw std::runtime_error("no GL context");
         info.width = info.height = 512;
         info.clientWidth = info.clientHeight = 512;
-        info.sprite = &sprite;
         if (!framebufferObjects) glut::setProcAddressQuery(withoutFramebufferObjects);
         sprite.init(512, 8192, 32, 8192, &info);
         glut::setProcAddressQuery(nullptr);
