@@ -17,6 +17,10 @@ std::u16string registerTestClass(WNDPROC proc);
 HWND createTestWindow(const std::u16string& cls, DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE, int width = 520,
                       int height = 539, HWND parent = nullptr);
 
+// Gives dc a double-buffered RGBA pixel format (24-bit colour, depthBits of depth) and
+// returns a GL context for it.
+HGLRC createGLContext(HDC dc, BYTE depthBits = 0);
+
 // A plain top-level window of the given client size with a GL context, and nothing else.
 struct GLTestWindow {
     GLTestWindow(int width, int height);

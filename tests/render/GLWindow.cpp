@@ -68,15 +68,7 @@ LRESULT GLWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         info.clientHeight = client.bottom;
         info.hWnd = window;
         info.hDC = GetDC(window);
-        PIXELFORMATDESCRIPTOR format{};
-        format.nSize = sizeof format;
-        format.nVersion = 1;
-        format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
-        format.iPixelType = PFD_TYPE_RGBA;
-        format.cColorBits = 24;
-        format.cDepthBits = 32;
-        SetPixelFormat(info.hDC, ChoosePixelFormat(info.hDC, &format), &format);
-        info.hGLRC = wglCreateContext(info.hDC);
+        info.hGLRC = createGLContext(info.hDC, 32);
         wglMakeCurrent(info.hDC, info.hGLRC);
         glut::loadGLEntryPoints();
         wglMakeCurrent(nullptr, nullptr);

@@ -4,6 +4,7 @@
 // the game window's do (context current through RenderContext, drawFrame, SwapBuffers); the
 // test thread is the window thread, and a game loop's work is done by the test itself.
 
+#include "TestWindows.h"  // rgb, createGLContext
 #include "gameinfo/GameInfo.h"
 #include "render/Sprite.h"
 #include "win/MainWindow.h"
@@ -23,9 +24,6 @@ struct Picture {
     int green(int x, int y) const { return static_cast<int>((at(x, y) >> 8) & 0xFF); }
     int blue(int x, int y) const { return static_cast<int>((at(x, y) >> 16) & 0xFF); }
 };
-
-// Packs r, g, b (and alpha 255) as a picture pixel.
-constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 | b << 16 | 0xFF000000u; }
 
 // 512 x 512 inside, the renderer's design size too.
 class GLWindow : public MainWindow {
