@@ -25,7 +25,7 @@ LineReader LineReader::fromText(std::string text) {
 
 LineReader::LineReader(LineReader&& other) noexcept
     : file(other.file), buffer(std::move(other.buffer)), position(other.position), length(other.length),
-      pendingLF(other.pendingLF) {
+      spill(std::move(other.spill)), pendingLF(other.pendingLF) {
     other.file = nullptr;
 }
 
@@ -40,11 +40,14 @@ bool LineReader::fill() {
     return length > 0;
 }
 
-bool LineReader::readLine(std::string& line) {
-    line.clear();
-    bool any = false;
+bool LineReader::readLine(std::string_view& line) {
+    spill.clear();
+    bool spilled = false;  // the line so far is in spill
     for (;;) {
-        if (position == length && !fill()) return any;
+        if (position == length && !fill()) {
+            line = spill;
+            return spilled;
+        }
         if (pendingLF) {
             pendingLF = false;
             if (buffer[position] == '\n' && ++position == length) continue;
@@ -56,14 +59,20 @@ bool LineReader::readLine(std::string& line) {
         const std::size_t span = lf ? static_cast<std::size_t>(lf - start) : available;
         const char* cr = static_cast<const char*>(std::memchr(start, '\r', span));
         const char* end = cr ? cr : lf;
-        any = true;
         if (!end) {
-            line.append(start, available);
+            spill.append(start, available);
+            spilled = true;
             position = length;
             continue;
         }
-        line.append(start, static_cast<std::size_t>(end - start));
-        position += static_cast<std::size_t>(end - start) + 1;
+        const auto size = static_cast<std::size_t>(end - start);
+        if (spilled) {
+            spill.append(start, size);
+            line = spill;
+        } else {
+            line = std::string_view(start, size);
+        }
+        position += size + 1;
         if (*end == '\r') {
             if (position < length) {
                 if (buffer[position] == '\n') ++position;

@@ -94,31 +94,38 @@ int32_t Object3D::addFace(const std::string& name, const int32_t P[4], const int
     const int32_t i = found->second;
     // A material known but not yet given its lists (no endMaterials since) gets them now.
     if (static_cast<std::size_t>(i) >= faceCounts.size()) endMaterials();
-    const int32_t k = faceCounts[i];
+    int32_t& count = faceCounts[i];
     Array<face3D>& positions = vertexFaces[i];
-    if (positions.size() == 0 || positions.size() <= static_cast<std::size_t>(k)) {
+    Array<face3D>& texCoordLists = texCoordFaces[i];
+    Array<face3D>& normalLists = normalFaces[i];
+    const auto k = static_cast<std::size_t>(count);
+    if (positions.size() <= k) {
         const std::size_t length = positions.size() == 0 ? kFirstLength : positions.size() * 2;
         positions.resize(length);
-        texCoordFaces[i].resize(length);
-        normalFaces[i].resize(length);
+        texCoordLists.resize(length);
+        normalLists.resize(length);
     }
     // 64-bit arithmetic: the file's index 0 (absent) becomes -1 and no index overflows.
     auto corner = [](const int32_t v[4]) {
         return face3D{static_cast<int32_t>(int64_t{v[0]} - 1), static_cast<int32_t>(int64_t{v[1]} - 1),
                       static_cast<int32_t>(int64_t{v[2]} - 1), 0};
     };
-    positions[k] = corner(P);
-    texCoordFaces[i][k] = corner(T);
-    normalFaces[i][k] = corner(N);
-    return ++faceCounts[i];
+    // k is below the three lists' common length (made so just above): no checked subscript
+    // on the busiest path of a load.
+    positions.data()[k] = corner(P);
+    texCoordLists.data()[k] = corner(T);
+    normalLists.data()[k] = corner(N);
+    return ++count;
 }
 
 void Object3D::checkIndices(const std::string& name, const Array<face3D>& faces, int32_t limit,
                             const char* what) const {
-    for (std::size_t j = 0; j < faces.size(); ++j) {
-        for (const int32_t index : {faces[j].a, faces[j].b, faces[j].c}) {
+    std::size_t triangle = 0;
+    for (const face3D& face : faces) {
+        ++triangle;
+        for (const int32_t index : {face.a, face.b, face.c}) {
             if (index >= limit || index < -1)
-                throw Error("Object3D::finish(): triangle " + std::to_string(j + 1) + " of material " + name +
+                throw Error("Object3D::finish(): triangle " + std::to_string(triangle) + " of material " + name +
                             " uses " + what + " " + std::to_string(index + 1) + " of " + std::to_string(limit));
         }
     }

@@ -13,8 +13,8 @@ namespace {
 
 std::vector<std::string> allLines(LineReader reader) {
     std::vector<std::string> lines;
-    std::string line;
-    while (reader.readLine(line)) lines.push_back(line);
+    std::string_view line;
+    while (reader.readLine(line)) lines.emplace_back(line);
     EXPECT_EQ(line, "");
     EXPECT_FALSE(reader.readLine(line));  // the end stays the end
     return lines;

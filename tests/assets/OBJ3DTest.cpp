@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <map>
 #include <sstream>
@@ -71,6 +73,9 @@ TEST(OBJ3DTest, EveryLineForm) {
         {"v 1.5e3 -2.0 0", "v 1500 -2 0 "},
         {"v 1.0E+5 1.0e-5 -0.5 4", "v 100000 1e-05 -0.5 "},
         {"v \t 1\t\t2   3", "v 1 2 3 "},
+        {"v\v1\f2 3", "v 1 2 3 "},  // vertical tab and form feed are blanks too
+        {"v 1.5e3x 2 3", ""},
+        {"v 1 2 3.5e+", "v 1 2 3.5 "},
         {" v 1 2 3", ""},
         {"v 1e5 2 3", ""},  // the exponent needs a fraction
         {"v 1. 2 3", ""},
@@ -100,6 +105,20 @@ TEST(OBJ3DTest, EveryLineForm) {
         const MemoryLoad load({{"m/x.obj", given + "usemtl m\n" + line + "\n"}, {"m/x.mtl", "newmtl m\n"}});
         EXPECT_EQ(load.error, "");
         EXPECT_EQ(added(load), expected);
+    }
+}
+
+// Numbers come out as the correctly rounded double, whichever way they are converted.
+TEST(OBJ3DTest, NumbersReadExactly) {
+    const char* numbers[] = {"0.1", "-2.675", "123456.789012", "0.30000000000000004", "931071500356.4377",
+                             "-1.7976931348623157", "0.0000000000000000000000001", "9007199254740993", "-0.0"};
+    std::string model;
+    for (const char* n : numbers) model += std::string("v ") + n + " 0 0\n";
+    const MemoryLoad load({{"m/x.obj", model}});
+    ASSERT_EQ(load.mesh().vertexCount, 9);
+    for (int i = 0; i < 9; ++i) {
+        EXPECT_EQ(load.mesh().vertices[i].x, std::strtod(numbers[i], nullptr)) << numbers[i];
+        EXPECT_EQ(std::signbit(load.mesh().vertices[i].x), numbers[i][0] == '-') << numbers[i];
     }
 }
 
