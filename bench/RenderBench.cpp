@@ -2,13 +2,11 @@
 // (the surface of a 6 x 6 x 6 cube) plus the status line, at 512 x 512 on the headless
 // software GL. Measures the frame's placements and drawFrame, alone (the commands handed
 // to GL) and with glFinish (GL has drawn them), an empty frame for comparison, and the frame
-// pass by pass, with the 3D pass drawn into the screen texture (framebuffer object, then
-// blitted into the window) or drawn into the window and copied.
+// pass by pass.
 
 #include "render/RenderContext.h"
 #include "render/SPformat.h"
 #include "render/Sprite.h"
-#include "glload/glut.h"
 
 #include <GL/gl.h>
 #include <Harness.h>
@@ -16,21 +14,16 @@
 #include <windows.h>
 
 #include <cmath>
-#include <cstring>
 #include <cstdio>
 #include <stdexcept>
 #include <string>
 
 namespace {
 
-PROC WINAPI withoutFramebufferObjects(LPCSTR name) {
-    return std::strstr(name, "buffer") != nullptr ? nullptr : wglGetProcAddress(name);
-}
-
 // A 512 x 512 client window with a GL context and an initialised renderer, loaded as the
 // game loads it.
 struct Scene {
-    explicit Scene(bool framebufferObjects = true) {
+    Scene() {
         Harness::forceHeadless();
         WNDCLASSEXW windowClass{};
         windowClass.cbSize = sizeof windowClass;
@@ -54,9 +47,7 @@ struct Scene {
         if (info.hGLRC == nullptr) throw std::runtime_error("no GL context");
         info.width = info.height = 512;
         info.clientWidth = info.clientHeight = 512;
-        if (!framebufferObjects) glut::setProcAddressQuery(withoutFramebufferObjects);
         sprite.init(512, 8192, 32, 8192, &info);
-        glut::setProcAddressQuery(nullptr);
         const std::string data = TWISTBLOCKS_DATA_DIR;
         sprite.loadModel(data + "/3d_obj/block.obj", 0);
         sprite.loadPatternSheet(data + "/img_data/font8x16.png", 32, 8, 16, 16, 16);
@@ -127,7 +118,7 @@ void BM_drawFrameFinished(benchmark::State& state) {
 }
 BENCHMARK(BM_drawFrameFinished)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The fixed cost of a frame: the clear and the screen texture's way, no sprites.
+// The fixed cost of a frame: the clear, no sprites.
 void BM_drawFrameEmpty(benchmark::State& state) {
     Scene& s = scene();
     s.sprite.clearSprites();
@@ -140,11 +131,10 @@ void BM_drawFrameEmpty(benchmark::State& state) {
 BENCHMARK(BM_drawFrameEmpty)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // drawFrame drawn to the end, by what it holds: arg 0 the blocks (3D pass), arg 1 the status
-// line (2D pass), arg 2 the 3D pass into the screen texture (1) or copied from the window (0).
+// line (2D pass).
 // CPU time of the whole process, since the software rasteriser draws on threads of its own.
 void BM_drawFramePasses(benchmark::State& state) {
-    static Scene copying(false);
-    Scene& s = state.range(2) ? scene() : copying;
+    Scene& s = scene();
     s.place(12345, state.range(0) != 0, state.range(1) != 0);
     RenderContext gl(s.info);
     for (auto _ : state) {
@@ -153,8 +143,8 @@ void BM_drawFramePasses(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_drawFramePasses)
-    ->ArgNames({"blocks", "text", "fbo"})
-    ->ArgsProduct({{0, 1}, {0, 1}, {0, 1}})
+    ->ArgNames({"blocks", "text"})
+    ->ArgsProduct({{0, 1}, {0, 1}})
     ->Unit(benchmark::kMicrosecond)
     ->MeasureProcessCPUTime();
 

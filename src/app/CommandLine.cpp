@@ -4,13 +4,14 @@
 
 namespace {
 
-// A window id in decimal or with a 0x prefix in hexadecimal, as xwininfo and xscreensaver write it.
+// A window id in decimal or with a 0x prefix in hexadecimal, as xwininfo and xscreensaver write it;
+// X resource ids have 29 bits.
 bool parseWindowId(const std::string& text, uint64_t& id) {
     const bool hex = text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X');
     const char* first = text.data() + (hex ? 2 : 0);
     const char* last = text.data() + text.size();
     const auto [stop, error] = std::from_chars(first, last, id, hex ? 16 : 10);
-    return error == std::errc() && stop == last && first != last && id != 0;
+    return error == std::errc() && stop == last && first != last && id != 0 && id <= 0x1FFFFFFF;
 }
 
 }  // namespace
@@ -35,7 +36,8 @@ std::string parseCommandLine(const std::vector<std::string>& args, const char* s
             return "unknown option " + arg;
         }
     }
-    if (!line.windowId && screensaverWindow && *screensaverWindow) {
+    // Help and version need no window: a bad one in the environment does not hide them.
+    if (!line.windowId && !line.help && !line.version && screensaverWindow && *screensaverWindow) {
         uint64_t id = 0;
         if (!parseWindowId(screensaverWindow, id))
             return "XSCREENSAVER_WINDOW is not an X window id: " + std::string(screensaverWindow);

@@ -1,6 +1,8 @@
 // SIGTERM, SIGINT and SIGHUP close the program as its close button does. The handler only
 // writes a byte to a pipe (write is async-signal-safe); a thread of its own reads the pipe and
-// posts WM_CLOSE from an ordinary context, where the layer's lock may be taken.
+// posts WM_CLOSE from an ordinary context, where the layer's lock may be taken. A signal the
+// program was started with ignored (nohup, a background job) stays ignored. The loss of a
+// foreign window closes the program the same way (requestClose).
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -50,19 +52,37 @@ void closeOnEachSignal() {
     }
 }
 
+bool startCloser() {
+    static const bool started = [] {
+        if (pipe2(signalPipe, O_CLOEXEC) != 0) return false;
+        // Once the window is gone nobody reads the pipe; a full pipe must not block the handler.
+        fcntl(signalPipe[1], F_SETFL, O_NONBLOCK);
+        std::thread(closeOnEachSignal).detach();
+        return true;
+    }();
+    return started;
+}
+
 }  // namespace
+
+void requestClose() {
+    if (startCloser()) onSignal(0);
+}
 
 }  // namespace platform
 
 void Desktop::closeOnSignals() {
     static std::once_flag once;
     std::call_once(once, [] {
-        if (pipe2(platform::signalPipe, O_CLOEXEC) != 0) return;
-        std::thread(platform::closeOnEachSignal).detach();
+        if (!platform::startCloser()) return;
         struct sigaction action {};
         action.sa_handler = platform::onSignal;
         sigemptyset(&action.sa_mask);
         action.sa_flags = SA_RESTART;
-        for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
+        for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+            struct sigaction inherited {};
+            if (sigaction(signal, nullptr, &inherited) == 0 && inherited.sa_handler == SIG_IGN) continue;
+            sigaction(signal, &action, nullptr);
+        }
     });
 }

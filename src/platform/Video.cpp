@@ -45,7 +45,7 @@ void setGlAttributes() {
     SDL_GL_SetAttribute(SDL_GL_GREEN_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_BLUE_SIZE, 8);
     SDL_GL_SetAttribute(SDL_GL_DEPTH_SIZE, 24);
-    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 8);
+    SDL_GL_SetAttribute(SDL_GL_STENCIL_SIZE, 0);
     SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
     SDL_GL_SetAttribute(SDL_GL_CONTEXT_PROFILE_MASK, SDL_GL_CONTEXT_PROFILE_COMPATIBILITY);
 }
@@ -74,6 +74,7 @@ bool ensureVideo() {
     };
     bool noDisplay = !set("DISPLAY") && !set("WAYLAND_DISPLAY") && !set("SDL_VIDEODRIVER");
     bool ok = false;
+    watchDisplayConnection();  // before SDL opens the display: the loss may come at any moment
     if (!vs.forceHeadless && !noDisplay) ok = startDriver(nullptr);
     if (!ok) {
         ok = startDriver("offscreen");
@@ -189,7 +190,13 @@ void pumpSdlEvents(Lock& lk) {
     {
         std::lock_guard<std::recursive_mutex> v(videoLock());
         SDL_Event e;
-        while (SDL_PollEvent(&e)) events.push_back(e);
+        while (SDL_PollEvent(&e)) {
+            // The message of a system event lives only until the next poll.
+            if (e.type == SDL_SYSWMEVENT)
+                noticeWindowEvent(*e.syswm.msg);
+            else
+                events.push_back(e);
+        }
     }
     auto windowOf = [&](Uint32 id) -> Window* {
         auto it = video().windowsById.find(id);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <unordered_map>
 
+#include "platform/DesktopWindow.h"
 #include "platform/HarnessHooks.h"
 #include "platform/Unimplemented.h"
 #include "platform/Video.h"
@@ -115,7 +116,7 @@ HGLRC WINAPI wglCreateContext(HDC dc) {
     }
     std::lock_guard<std::recursive_mutex> v(videoLock());
     setGlAttributes();
-    SDL_GLContext gl = SDL_GL_CreateContext(w->surface->window);
+    SDL_GLContext gl = SDL_GL_CreateContext(contextWindowOf(w->surface->window));
     if (!gl) {
         std::fprintf(stderr, "platform: cannot create a GL context: %s\n", SDL_GetError());
         setError(ERROR_INVALID_PIXEL_FORMAT);
@@ -124,7 +125,7 @@ HGLRC WINAPI wglCreateContext(HDC dc) {
     // SDL makes the new context current; WGL does not: give the thread its own context back.
     auto current = contexts().find(currentContext);
     if (current != contexts().end())
-        SDL_GL_MakeCurrent(current->second.drawing->window, current->second.gl);
+        SDL_GL_MakeCurrent(drawableOf(current->second.drawing->window), current->second.gl);
     else
         SDL_GL_MakeCurrent(w->surface->window, nullptr);
     HGLRC h = static_cast<HGLRC>(s.newHandle());
@@ -164,7 +165,12 @@ BOOL WINAPI wglMakeCurrent(HDC dc, HGLRC hglrc) {
     }
     if (currentContext && currentContext != hglrc) releaseCurrent();
     std::lock_guard<std::recursive_mutex> v(videoLock());
-    if (SDL_GL_MakeCurrent(w->surface->window, c.gl) != 0) {
+    int made = SDL_GL_MakeCurrent(drawableOf(w->surface->window), c.gl);
+    if (made != 0 && w->surface->foreign) {
+        loseForeignWindow();  // destroyed, its DestroyNotify not yet read: the stand-in takes over
+        made = SDL_GL_MakeCurrent(drawableOf(w->surface->window), c.gl);
+    }
+    if (made != 0) {
         std::fprintf(stderr, "platform: SDL_GL_MakeCurrent failed: %s\n", SDL_GetError());
         setError(ERROR_INVALID_HANDLE);
         currentContext = nullptr;
@@ -231,7 +237,7 @@ BOOL WINAPI SwapBuffers(HDC dc) {
     beforeSwap(hwnd, surface->window);
     {
         std::lock_guard<std::recursive_mutex> v(videoLock());
-        SDL_GL_SwapWindow(surface->window);
+        SDL_GL_SwapWindow(drawableOf(surface->window));
     }
     afterSwap(hwnd);
     return TRUE;

@@ -41,9 +41,6 @@ void ScreenTarget::allocate(int32_t width, int32_t height) {
 bool ScreenTarget::begin(int32_t width, int32_t height) {
     allocate(width, height);
     if (!framebufferOffered) return false;
-    // Where the 3D pass draws nothing the texture holds the clear colour, and so does the
-    // window: only the rest is blitted. A clear costs a fraction of a blit per pixel.
-    glClear(GL_COLOR_BUFFER_BIT);
     entries.bindFramebuffer(GL_FRAMEBUFFER, framebuffer);
     return true;
 }
@@ -55,12 +52,4 @@ void ScreenTarget::finish(int32_t width, int32_t height) {
     }
     glBindTexture(GL_TEXTURE_2D, textureName);
     glCopyTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, 0, 0, width, height);
-}
-
-void ScreenTarget::blitToWindow(Area area) {
-    if (area.x0 >= area.x1 || area.y0 >= area.y1) return;
-    entries.bindFramebuffer(GL_READ_FRAMEBUFFER, framebuffer);
-    entries.blitFramebuffer(area.x0, area.y0, area.x1, area.y1, area.x0, area.y0, area.x1, area.y1,
-                            GL_COLOR_BUFFER_BIT, GL_NEAREST);
-    entries.bindFramebuffer(GL_READ_FRAMEBUFFER, 0);
 }

@@ -1,10 +1,10 @@
 #pragma once
-// ScreenTarget: the screen texture and how each frame's 3D picture gets into it. Where the
-// driver offers framebuffer objects and the blit, the 3D pass is drawn straight into the
-// texture (with a depth buffer of its own) and blitted into the window; elsewhere it is
-// drawn into the window and copied. Either way, once finish has run, the texture holds the
-// 3D picture, width x height texels, colour only. Storage is made on the first frame of a
-// size, not every frame. Context current throughout.
+// ScreenTarget: the screen texture and how a frame's 3D picture gets into it. Where the
+// driver offers framebuffer objects, the 3D pass is drawn straight into the texture (with a
+// depth buffer of its own); elsewhere it is drawn into the window and copied. Either way,
+// once finish has run, the texture holds the 3D picture, width x height texels, colour only.
+// Storage is made on the first frame of a size that needs it, not every frame. Context
+// current throughout.
 
 #include "glload/FramebufferEntryPoints.h"
 
@@ -15,19 +15,11 @@ public:
     // Names the texture (repeat, linear) and looks for framebuffer objects and the blit.
     void create();
     uint32_t texture() const { return textureName; }
-    // Before the 3D pass. True when the pass now draws into the texture (the window's colour
-    // cleared first); false when it draws into the window (no framebuffer objects, or none
-    // complete at this size).
+    // Before the 3D pass. True when the pass now draws into the texture; false when it draws
+    // into the window (no framebuffer objects, or none complete at this size).
     bool begin(int32_t width, int32_t height);
     // After the 3D pass: back to the window, or the window's picture copied into the texture.
     void finish(int32_t width, int32_t height);
-    // Window pixels x0 <= x < x1, y0 <= y < y1, counted from the bottom left as GL does.
-    struct Area {
-        int32_t x0, y0, x1, y1;
-    };
-    // After finish, when the pass was drawn into the texture: the area of its picture copied
-    // into the window as it is. Begin cleared the whole window with the texture's clear colour.
-    void blitToWindow(Area area);
 
 private:
     // Storage of the texture (and the depth buffer) at this size, when the size changes. A

@@ -76,12 +76,15 @@ struct SP3D {
     double scaleZ = 0;
 };
 
-// One 2D pattern: its pixels (RGBA bytes in memory, top row first) and its texture.
+// One 2D pattern: its pixels (RGBA bytes in memory, top row first) and its texture. The
+// texture is named at load and gets its mipmapped image from the pixels when a frame first
+// draws the pattern: a font sheet holds 256 glyphs, and a status line shows a dozen.
 struct PCG2D {
     Array<uint32_t> pixels;
     int32_t width = 0;
     int32_t height = 0;
     uint32_t texture = 0;  // 0 while not loaded
+    bool textureFilled = false;
 };
 
 // One 3D pattern: the display list that draws the model (0 while not loaded). The list calls
@@ -92,7 +95,6 @@ struct PCG3D {
     uint32_t list = 0;
     uint32_t parts = 0;
     int32_t partCount = 0;
-    double radius = 0;  // the farthest vertex from the model's origin
 };
 
 class Sprite {
@@ -191,7 +193,7 @@ public:
     DWORD windowDuration = 0;  // of the last measured 255-frame window
     DWORD frameInterval = 16;
     int32_t paused = 0;
-    uint32_t screenTexture = 0;  // screen.texture(): after drawFrame, that frame's 3D picture
+    uint32_t screenTexture = 0;  // screen.texture(): after a frame with a background, its 3D picture
     double eyeX = 0, eyeY = 0, eyeZ = 3.73205;
     double centerX = 0, centerY = 0, centerZ = 0;
     double upX = 0, upY = 1, upZ = 0;
@@ -214,10 +216,8 @@ private:
 
     // The process-wide lock of the initialised flag and the key reads: it guards single words.
     static std::mutex& criticalSection();
-    // The screen texture drawn back as the background of the 2D pass, where it is needed.
-    void drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture);
-    // The part of the client area the 3D sprites can cover under the current projection.
-    ScreenTarget::Area areaOf3DSprites(int32_t clientWidth, int32_t clientHeight);
+    // The screen texture drawn back, in the current colour, as the background of the 2D pass.
+    void drawBackground(int32_t clientWidth, int32_t clientHeight);
     void drawSprites3D();
     // All 3D sprites opaque and of one model with parts: material by material.
     bool drawSprites3DByMaterial();
@@ -232,9 +232,10 @@ private:
     bool isInitialized() const;
     // Decodes fileName whole; false (message printed) when it does not open.
     static bool readImage(const std::string& fileName, int32_t& width, int32_t& height, Array<uint32_t>& pixels);
-    // Makes the texture of a 2D pattern from its pixels (context current).
-    static uint32_t makePatternTexture(const PCG2D& pattern);
-    // Makes the pattern's texture (the context made current for it) and stores the pattern as
-    // 2D pattern pcg.
-    void storePattern(int32_t pcg, PCG2D&& pattern);
+    // Gives the texture of a 2D pattern its parameters and mipmapped image from the pixels,
+    // bound (context current).
+    static void fillPatternTexture(PCG2D& pattern);
+    // Names the patterns' textures (the context made current once for all) and moves the
+    // patterns into the 2D patterns from firstPcg on.
+    void storePatterns(int32_t firstPcg, std::vector<PCG2D>& patterns);
 };

@@ -5,8 +5,6 @@
 #include <GL/glu.h>
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     if (!isInitialized()) return 0;
@@ -14,7 +12,13 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     if (clientWidth <= 0 || clientHeight <= 0) return 0;
     std::lock_guard lock(listsLock);
 
-    const bool intoTexture = screen.begin(clientWidth, clientHeight);
+    // The background quad takes the current colour, which the 3D pass leaves as it is (it
+    // sets materials, not colours). Opaque white shows the 3D picture unchanged: then the pass
+    // is drawn straight into the window and the screen texture is neither filled nor drawn.
+    GLfloat colour[4] = {};
+    glGetFloatv(GL_CURRENT_COLOR, colour);
+    const bool background = !(colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1);
+    if (background) screen.begin(clientWidth, clientHeight);
     // The 2D pass leaves depth writes off, and a clear obeys that mask; the window's depth
     // buffer was cleared behind it last frame, the texture's depth buffer was not.
     glDepthMask(GL_TRUE);
@@ -41,21 +45,21 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
         drawSprites3D();
     } catch (...) {  // a bad pattern number: the window is drawn into again
         glDisable(GL_CULL_FACE);
-        screen.finish(clientWidth, clientHeight);
+        if (background) screen.finish(clientWidth, clientHeight);
         throw;
     }
     glDisable(GL_CULL_FACE);
 
     // The 3D picture becomes the background of the 2D pass.
     glDisable(GL_BLEND);
-    screen.finish(clientWidth, clientHeight);
+    if (background) screen.finish(clientWidth, clientHeight);
     glDisable(GL_LIGHTING);
     glDisable(GL_LIGHT0);
     glLoadIdentity();
     glDisable(GL_DEPTH_TEST);
     glDepthMask(GL_FALSE);
     glTexEnvi(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_MODULATE);
-    drawBackground(clientWidth, clientHeight, intoTexture);
+    if (background) drawBackground(clientWidth, clientHeight);
 
     glEnable(GL_BLEND);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
@@ -64,16 +68,7 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     return 0;
 }
 
-void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool intoTexture) {
-    // The quad takes the current colour (the last 2D sprite's): white would leave each texel
-    // as it is, and a blit of the texels, a plain copy, draws the same picture for a fraction
-    // of the cost (a drawn quad is a shaded pass over every pixel on llvmpipe).
-    GLfloat colour[4] = {};
-    glGetFloatv(GL_CURRENT_COLOR, colour);
-    if (colour[0] == 1 && colour[1] == 1 && colour[2] == 1 && colour[3] == 1) {
-        if (intoTexture) screen.blitToWindow(areaOf3DSprites(clientWidth, clientHeight));
-        return;  // else the window already shows that picture
-    }
+void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight) {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     glBindTexture(GL_TEXTURE_2D, screen.texture());
     glEnable(GL_BLEND);
@@ -92,39 +87,6 @@ void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight, bool into
     glVertex3d(aspect, -1, 0);
     glEnd();
     glDisable(GL_TEXTURE_2D);
-}
-
-ScreenTarget::Area Sprite::areaOf3DSprites(int32_t clientWidth, int32_t clientHeight) {
-    const ScreenTarget::Area whole{0, 0, clientWidth, clientHeight};
-    double m[16];  // eye and perspective; the model-view matrix is the identity here
-    glGetDoublev(GL_PROJECTION_MATRIX, m);
-    constexpr double none = std::numeric_limits<double>::infinity();
-    double left = none, bottom = none, right = -none, top = -none;
-    for (int32_t i = 0; i < count3D; ++i) {
-        const SP3D& s = sprites3D[i];
-        // A box around the sphere that holds the model however it is turned; its projection
-        // lies within that of its corners while they are all in front of the eye.
-        const double r = pcg3D[s.pcg].radius * std::max({std::abs(s.scaleX), std::abs(s.scaleY), std::abs(s.scaleZ)});
-        for (int corner = 0; corner < 8; ++corner) {
-            const double x = s.x + (corner & 1 ? r : -r);
-            const double y = s.y + (corner & 2 ? r : -r);
-            const double z = s.z + (corner & 4 ? r : -r);
-            const double w = m[3] * x + m[7] * y + m[11] * z + m[15];
-            if (!(w > 1e-9)) return whole;  // at or behind the eye, or not a number
-            const double px = ((m[0] * x + m[4] * y + m[8] * z + m[12]) / w + 1) / 2 * clientWidth;
-            const double py = ((m[1] * x + m[5] * y + m[9] * z + m[13]) / w + 1) / 2 * clientHeight;
-            if (!std::isfinite(px) || !std::isfinite(py)) return whole;
-            left = std::min(left, px);
-            right = std::max(right, px);
-            bottom = std::min(bottom, py);
-            top = std::max(top, py);
-        }
-    }
-    if (left > right) return {0, 0, 0, 0};  // no 3D sprite
-    // A pixel of margin on each side for GL's single-precision rounding.
-    const auto within = [](double v, int32_t limit) { return static_cast<int32_t>(std::clamp(v, 0.0, double(limit))); };
-    return {within(std::floor(left) - 1, clientWidth), within(std::floor(bottom) - 1, clientHeight),
-            within(std::ceil(right) + 1, clientWidth), within(std::ceil(top) + 1, clientHeight)};
 }
 
 bool Sprite::drawSprites3DByMaterial() {
@@ -189,12 +151,13 @@ void Sprite::drawSprites2D() {
     // From the last placed down, so that the first placed ends up on top.
     for (int32_t i = count2D - 1; i >= 0; --i) {
         const SP2D& sprite = sprites2D[i];
-        const PCG2D& pattern = pcg2D[sprite.pcg];
+        PCG2D& pattern = pcg2D[sprite.pcg];
         const double hw = pattern.width * sprite.scaleX / H;
         const double hh = pattern.height * sprite.scaleY / H;
         glBlendFunc(GL_SRC_ALPHA, sprite.blend != BLEND_NORMAL ? GL_ONE : GL_ONE_MINUS_SRC_ALPHA);
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, pattern.texture);
+        if (pattern.texture != 0 && !pattern.textureFilled) fillPatternTexture(pattern);
         glColor4d(1, 1, 1, sprite.alpha / 255.0);
         glPushMatrix();
         glTranslated((2 * sprite.x - W) / H, (H - 2 * sprite.y) / H, 0);

@@ -63,8 +63,6 @@ int32_t Sprite::compileModel(Object3D& mesh, const std::string& fileName, int32_
     }
     glDeleteLists(list, 1);
     PCG3D compiled{list, pcg3D[pcg].parts, pcg3D[pcg].partCount};
-    compiled.radius = 0;
-    for (const vec3D& v : mesh.vertices) compiled.radius = std::max(compiled.radius, v.length());
     if (compiled.parts != 0) glDeleteLists(compiled.parts, 3 * compiled.partCount);
     compiled.parts = 0;
     compiled.partCount = 0;

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <vector>
 
 // OpenGL 1.1 headers (Windows) stop before 1.2; the value is fixed by the GL registry.
 #ifndef GL_CLAMP_TO_EDGE
@@ -29,18 +30,14 @@ bool Sprite::readImage(const std::string& fileName, int32_t& width, int32_t& hei
     return true;
 }
 
-uint32_t Sprite::makePatternTexture(const PCG2D& pattern) {
-    GLuint texture = 0;
-    glGenTextures(1, &texture);
-    glBindTexture(GL_TEXTURE_2D, texture);
+void Sprite::fillPatternTexture(PCG2D& pattern) {
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_CLAMP_TO_EDGE);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_NEAREST);
-    glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
     gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, pattern.width, pattern.height, GL_RGBA, GL_UNSIGNED_BYTE,
                       pattern.pixels.data());
-    return texture;
+    pattern.textureFilled = true;
 }
 
 int32_t Sprite::loadPattern(const std::string& fileName, int32_t pcg) {
@@ -50,18 +47,27 @@ int32_t Sprite::loadPattern(const std::string& fileName, int32_t pcg) {
         std::printf("can not load texture png (%s)\n", fileName.c_str());
         return -1;
     }
-    storePattern(pcg, std::move(pattern));
+    std::vector<PCG2D> one(1);
+    one[0] = std::move(pattern);
+    storePatterns(pcg, one);
     return 0;
 }
 
-void Sprite::storePattern(int32_t pcg, PCG2D&& pattern) {
-    {
+void Sprite::storePatterns(int32_t firstPcg, std::vector<PCG2D>& patterns) {
+    {  // one current scope for a whole sheet: each make-current costs the driver a flush
         RenderContext gl(*info);
         if (!gl.current()) throw Error("Failed wglMakeCurrent");
-        pattern.texture = makePatternTexture(pattern);
+        for (PCG2D& pattern : patterns) {
+            GLuint texture = 0;
+            glGenTextures(1, &texture);
+            pattern.texture = texture;
+            // What a load leaves behind for the next frame, as when the image was made here.
+            glBindTexture(GL_TEXTURE_2D, texture);
+            glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
+        }
     }
     std::lock_guard lock(listsLock);
-    pcg2D[pcg] = std::move(pattern);
+    for (std::size_t i = 0; i < patterns.size(); ++i) pcg2D[firstPcg + i] = std::move(patterns[i]);
 }
 
 int32_t Sprite::loadPatternSheet(const std::string& fileName, int32_t firstPcg, int32_t cellWidth, int32_t cellHeight,
@@ -78,10 +84,11 @@ int32_t Sprite::loadPatternSheet(const std::string& fileName, int32_t firstPcg, 
     }
     const int32_t columns = std::min(sheetWidth / cellWidth, maxColumns);
     const int32_t rows = std::min(sheetHeight / cellHeight, maxRows);
-    int32_t k = firstPcg;
+    std::vector<PCG2D> cells;
+    cells.reserve(static_cast<std::size_t>(std::max(rows, 0) * std::max(columns, 0)));
     for (int32_t r = 0; r < rows; ++r) {
-        for (int32_t c = 0; c < columns; ++c, ++k) {
-            PCG2D pattern;
+        for (int32_t c = 0; c < columns; ++c) {
+            PCG2D& pattern = cells.emplace_back();
             pattern.pixels.resize(static_cast<std::size_t>(cellWidth) * cellHeight);
             pattern.width = cellWidth;
             pattern.height = cellHeight;
@@ -90,9 +97,9 @@ int32_t Sprite::loadPatternSheet(const std::string& fileName, int32_t firstPcg, 
                     (static_cast<std::size_t>(r) * cellHeight + y) * sheetWidth + static_cast<std::size_t>(c) * cellWidth;
                 std::copy_n(sheet.data() + from, cellWidth, pattern.pixels.data() + static_cast<std::size_t>(y) * cellWidth);
             }
-            storePattern(k, std::move(pattern));
         }
     }
+    storePatterns(firstPcg, cells);
     return 0;
 }
 

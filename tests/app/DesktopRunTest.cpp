@@ -1,6 +1,7 @@
 // The program as desktops run it, in processes of its own under Xvfb (with-xvfb.sh, black root
 // window): installed and started from /tmp, drawing into a window made here as a screensaver
-// daemon hands one over, ended by signals at any moment, refusing bad options and missing data.
+// daemon hands one over, ended by signals at any moment, by that window's destruction or by the
+// loss of the X server, refusing bad options and missing data.
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -76,11 +77,18 @@ bool waitFor(const std::function<bool()>& done, std::chrono::seconds limit = 30s
     return false;
 }
 
+// Whether the program has taken `window`: it listens to its size once it has.
+bool taken(::Window window) {
+    XWindowAttributes seen{};
+    return XGetWindowAttributes(display(), window, &seen) && (seen.all_event_masks & StructureNotifyMask);
+}
+
 // A shell command run in a process of its own (`exec` keeps the pid the program's), its
-// standard output and error in a file.
+// standard output and error in a file named after `name`.
 class Program {
 public:
-    explicit Program(const std::string& command) {
+    explicit Program(const std::string& command, const std::string& name = "program")
+        : out(fs::temp_directory_path() / ("twistblocks-desktop-" + std::to_string(getpid()) + "-" + name + ".out")) {
         const std::string line = command + " >" + out.string() + " 2>&1";
         pid = fork();
         if (pid == 0) {
@@ -97,7 +105,7 @@ public:
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     std::string output() const { return (std::stringstream() << std::ifstream(out).rdbuf()).str(); }
-    const fs::path out = fs::temp_directory_path() / ("twistblocks-desktop-" + std::to_string(getpid()) + ".out");
+    const fs::path out;
     pid_t pid = 0;
 };
 
@@ -116,7 +124,7 @@ TEST_P(DrawingIntoAWindow, StaysInsideItFollowsItsSizeAndLeavesItInPlace) {
     const ::Window window = launch.screen ? DefaultRootWindow(display()) : makeWindow(area);
     XClearWindow(display(), DefaultRootWindow(display()));  // no picture left from an earlier case
     std::string command = launch.command;
-    if (const auto at = command.find("ID"); at != std::string::npos)
+    if (const auto at = command.rfind("ID"); at != std::string::npos)
         command.replace(at, 2, command[at - 1] == 'x' ? (std::stringstream() << std::hex << window).str() : std::to_string(window));
     Program program(command);
     ASSERT_TRUE(waitFor([&] { return drawnOnlyOver(area, launch.screen ? 0 : kMagenta); })) << program.output();
@@ -138,6 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
     DesktopRunTest, DrawingIntoAWindow,
     testing::Values(Launch{"InstalledFromTmp", "cd /tmp && exec " + kInstalled + " --window-id 0xID", false},
                     Launch{"ScreensaverWindow", "cd /tmp && XSCREENSAVER_WINDOW=ID exec " + kProgram, false},
+                    Launch{"OtherVideoDriverAsked", "SDL_VIDEODRIVER=offscreen exec " + kProgram + " --window-id ID", false},
                     Launch{"Root", "exec " + kProgram + " --root", true},
                     Launch{"Fullscreen", "exec " + kProgram + " --fullscreen", true}),
     [](const testing::TestParamInfo<Launch>& info) { return info.param.name; });
@@ -149,15 +158,85 @@ TEST(DesktopRunTest, SigtermWhileLoadingExitsWithZero) {
     for (int run = 0; run < 3; ++run) {
         const ::Window window = makeWindow({40, 30, 200, 160});
         Program program("exec " + kProgram + " --window-id " + std::to_string(window));
-        XWindowAttributes seen{};  // it listens to the window's size once it has taken it
-        ASSERT_TRUE(waitFor([&] {
-            return XGetWindowAttributes(display(), window, &seen) && (seen.all_event_masks & StructureNotifyMask);
-        })) << program.output();
+        ASSERT_TRUE(waitFor([&] { return taken(window); })) << program.output();
         std::this_thread::sleep_for(std::chrono::milliseconds(random() % 100));
         kill(program.pid, SIGTERM);
         EXPECT_EQ(program.finish(), 0) << program.output();
         XDestroyWindow(display(), window);
     }
+}
+
+// A signal ignored when the program started (nohup, a background job) stays ignored.
+TEST(DesktopRunTest, SignalsIgnoredAtStartStayIgnored) {
+    const ::Window window = makeWindow({40, 30, 200, 160});
+    Program program("trap '' HUP INT && exec " + kProgram + " --window-id " + std::to_string(window));
+    ASSERT_TRUE(waitFor([&] { return taken(window); })) << program.output();
+    kill(program.pid, SIGHUP);
+    kill(program.pid, SIGINT);
+    ASSERT_EQ(program.finish(3s), -1) << "ended by an ignored signal\n" << program.output();  // else no pid to signal
+    kill(program.pid, SIGTERM);
+    EXPECT_EQ(program.finish(), 0) << program.output();
+    XDestroyWindow(display(), window);
+}
+
+// The owner destroys the window without a signal (a preview closing, the host quitting),
+// while it is drawn into and right after the program took it: the program closes as its own
+// window's close would.
+TEST(DesktopRunTest, DestroyingTheWindowDrawnIntoEndsTheProgramWithZero) {
+    for (const bool drawn : {true, false}) {
+        XClearWindow(display(), DefaultRootWindow(display()));
+        const Rect area{40, 30, 200, 160};
+        const ::Window window = makeWindow(area);
+        Program program("exec " + kProgram + " --window-id " + std::to_string(window));
+        ASSERT_TRUE(waitFor([&] { return drawn ? drawnOnlyOver(area, kMagenta) : taken(window); })) << program.output();
+        XDestroyWindow(display(), window);
+        XSync(display(), False);
+        EXPECT_EQ(program.finish(), 0) << "drawn " << drawn << "\n" << program.output();
+    }
+}
+
+// The X server goes away under the running program (logout, an ssh forwarding dropped), alone
+// or as a SIGTERM comes: whichever thread meets the loss first ends the process, with one line
+// and exit code 1 (or 0, when the close was quicker). Xlib's own handler ran the exit handlers
+// on two threads at once and could hang in them.
+TEST(DesktopRunTest, LosingTheDisplayEndsTheProgram) {
+    std::mt19937 random(20261207);
+    const fs::path displayFile = fs::temp_directory_path() / ("twistblocks-display-" + std::to_string(getpid()));
+    for (int run = 0; run < 6; ++run) {
+        const bool sigterm = run % 2;
+        fs::remove(displayFile);
+        Program server("exec Xvfb -displayfd 3 -screen 0 320x240x24 -nolisten tcp 3>" + displayFile.string(), "server");
+        std::string name;
+        ASSERT_TRUE(waitFor([&] { return std::getline(std::ifstream(displayFile), name) && !name.empty(); }));
+        name = ":" + name;
+        Program program("DISPLAY=" + name + " exec " + kProgram);
+        Display* other = XOpenDisplay(name.c_str());  // closed before the server goes: the test lives on
+        ASSERT_NE(other, nullptr);
+        const auto windowShown = [&] {
+            ::Window root, parent, *children = nullptr;
+            unsigned count = 0;
+            XQueryTree(other, DefaultRootWindow(other), &root, &parent, &children, &count);
+            bool shown = false;
+            for (unsigned i = 0; i < count; ++i) {
+                XWindowAttributes a{};
+                shown |= XGetWindowAttributes(other, children[i], &a) && a.map_state == IsViewable;
+            }
+            if (children) XFree(children);
+            return shown;
+        };
+        ASSERT_TRUE(waitFor(windowShown)) << program.output();
+        XCloseDisplay(other);
+        std::this_thread::sleep_for(std::chrono::milliseconds(random() % 300));
+        kill(server.pid, SIGKILL);
+        if (sigterm) kill(program.pid, SIGTERM);
+        const int code = program.finish();
+        if (code != 0 || !sigterm) {
+            EXPECT_EQ(code, 1) << "sigterm " << sigterm << "\n" << program.output();
+            EXPECT_NE(program.output().find("platform: lost the connection to the X display\n"), std::string::npos)
+                << program.output();
+        }
+    }
+    fs::remove(displayFile);
 }
 
 TEST(DesktopRunTest, BadOptionsAndMissingDataGiveTheirMessagesAndExitCodes) {
@@ -166,7 +245,10 @@ TEST(DesktopRunTest, BadOptionsAndMissingDataGiveTheirMessagesAndExitCodes) {
         {kProgram + " --bogus", 2, "twistblocks: unknown option --bogus"},
         {kProgram + " --window-id", 2, "--window-id needs an X window id"},
         {kProgram + " --window-id 12ab", 2, "--window-id needs an X window id"},
+        {kProgram + " --window-id 0x100400007", 2, "--window-id needs an X window id"},  // X ids have 29 bits
         {"XSCREENSAVER_WINDOW=none " + kProgram, 2, "XSCREENSAVER_WINDOW is not an X window id: none"},
+        {"XSCREENSAVER_WINDOW=none " + kProgram + " --help", 0, "--window-id ID"},  // help needs no window
+        {"XSCREENSAVER_WINDOW=none " + kProgram + " --version", 0, "twistblocks "},
         {kProgram + " --window-id 0x7ffffff", 1, "there is no X window 0x7ffffff"},
         {"mkdir -p " + bare + "/bin && cp " + kInstalled + " " + bare + "/bin && cd /tmp && exec " + bare + "/bin/twistblocks",
          1, "in /tmp, " + bare + "/bin, " + bare + "/share/twistblocks\n"},

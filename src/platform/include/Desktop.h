@@ -21,7 +21,8 @@ void fullscreen();
 
 // The first top-level window that gets a pixel format draws into the existing X window `id`
 // instead of opening one, following its size. That window belongs to someone else: it is
-// never destroyed, moved, resized, retitled, shown or hidden. Empty on success, else why not.
+// never destroyed, moved, resized, retitled, shown or hidden; when its owner destroys it, the
+// program closes as its own window's close would. Empty on success, else why not.
 std::string drawInto(uint64_t id);
 
 // As drawInto, with the root window of the default screen.
@@ -29,7 +30,8 @@ std::string drawIntoRoot();
 
 // SIGTERM, SIGINT and SIGHUP (on Windows: Ctrl-C, Ctrl-Break and closing the console) post
 // WM_CLOSE to the most recently created top-level window, as its close button would; a signal
-// that comes before any window exists closes the first one as soon as it is created.
+// that comes before any window exists closes the first one as soon as it is created. A signal
+// ignored when the program started (nohup, a background job) stays ignored.
 void closeOnSignals();
 
 // The folder holding the running program file; empty if unknown. On Windows made from the

@@ -15,7 +15,7 @@
 // an SDL window at the client size once the pixel format is set) and virtual child windows
 // (all client area), one message queue per thread, sent/posted/input/paint/quit messages,
 // cross-thread SendMessageW, painting, window text, DC and pixel format (one format: RGBA
-// 8888, 24-bit depth, 8-bit stencil, double buffered), WGL contexts (GL compatibility profile;
+// 8888, 24-bit depth, no stencil, double buffered), WGL contexts (GL compatibility profile;
 // swaps do not wait for the display refresh), threads with waitable handles. The functions
 // declared below are all there is. A declared function called in a way the layer does not
 // support writes "platform: NAME is not implemented" to standard error and aborts.
