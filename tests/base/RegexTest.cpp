@@ -10,11 +10,8 @@
 // longest), "^" at the subject's start only, "$" at its end or before a final line feed,
 // the "i" attribute, captures that took no part or do not exist read empty, bytes of any value.
 TEST(RegexTest, MatchesAndCapturesAsTheLoadersExpect) {
-    const std::string twentyGroups = [] {
-        std::string pattern;
-        for (int i = 0; i < 20; ++i) pattern += "(.)";
-        return pattern;
-    }();
+    std::string twentyGroups;
+    for (int i = 0; i < 20; ++i) twentyGroups += "(.)";
     const struct {
         std::string pattern;
         bool caseInsensitive;
@@ -30,7 +27,6 @@ TEST(RegexTest, MatchesAndCapturesAsTheLoadersExpect) {
         {".jpg$", true, "a_jpg", true, 0, "_jpg"},  // "." is any character
         {"^(a|ab)", false, "abc", true, 1, "a"},
         {"^[0-9]+", false, "x\n12", false, 0, ""},
-        {"[0-9]+", false, "ab12cd345", true, 0, "12"},
         {"^(x)|(y)", false, "y", true, 1, ""},
         {"^(x)|(y)", false, "y", true, 3, ""},
         {"^(\\S+)", false, std::string("\0\xff\x80 v", 5), true, 1, std::string("\0\xff\x80", 3)},
@@ -44,7 +40,6 @@ TEST(RegexTest, MatchesAndCapturesAsTheLoadersExpect) {
         EXPECT_EQ(Regex(c.pattern, c.caseInsensitive).found(c.subject), c.matches);
     }
     // A subject beyond the JIT stack is matched by the interpreter, not refused.
-    const std::string longSubject = std::string(200'000, 'a') + "c";
-    EXPECT_TRUE(Regex("^((a|b)+)+c").found(longSubject));
+    EXPECT_TRUE(Regex("^((a|b)+)+c").found(std::string(200'000, 'a') + "c"));
     EXPECT_THROW(Regex("(unclosed"), Error);
 }

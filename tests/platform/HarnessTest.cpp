@@ -1,16 +1,12 @@
-// The harness's presentation: the picture hook sees each presented frame top row first, and
-// closing after N frames closes the presenting window.
+// The harness: the picture hook sees each frame top row first; closing after N frames closes.
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <vector>
 
 #include "Harness.h"
 #include "TestWindows.h"
-
-namespace {
 
 TEST(Harness, PictureHookSeesEachFrameTopRowFirstAndCloseAfterFramesCloses) {
     GLTestWindow w(64, 48);
@@ -45,5 +41,3 @@ TEST(Harness, PictureHookSeesEachFrameTopRowFirstAndCloseAfterFramesCloses) {
     MSG msg;
     EXPECT_TRUE(PeekMessageW(&msg, w.hwnd, WM_CLOSE, WM_CLOSE, PM_REMOVE));
 }
-
-}  // namespace

@@ -2,7 +2,6 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <utility>
 #include <vector>

@@ -2,13 +2,10 @@
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include <atomic>
 
 #include "TestWindows.h"
-
-namespace {
 
 TEST(Wgl, ContextIsCurrentOnOneThreadAtATime) {
     GLTestWindow w(64, 48);
@@ -44,5 +41,3 @@ TEST(Wgl, ContextIsCurrentOnOneThreadAtATime) {
     EXPECT_EQ(pixel | 0xFF000000u, rgb(255, 255, 0));
     wglMakeCurrent(nullptr, nullptr);
 }
-
-}  // namespace

@@ -62,10 +62,6 @@ GLWindow::~GLWindow() {
 LRESULT GLWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_CREATE: {
-        RECT client{};
-        GetClientRect(window, &client);
-        info.clientWidth = client.right;
-        info.clientHeight = client.bottom;
         info.hWnd = window;
         info.hDC = GetDC(window);
         info.hGLRC = createGLContext(info.hDC, 32);
@@ -74,7 +70,7 @@ LRESULT GLWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         wglMakeCurrent(nullptr, nullptr);
         return 0;
     }
-    case WM_SIZE:
+    case WM_SIZE:  // also right after WM_CREATE
         info.clientWidth = LOWORD(lParam);
         info.clientHeight = HIWORD(lParam);
         return 0;
@@ -89,7 +85,6 @@ LRESULT GLWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM
         return 0;
     }
     case WM_DESTROY:
-        info.stopping = true;
         wglDeleteContext(info.hGLRC);
         info.hGLRC = nullptr;
         ReleaseDC(window, info.hDC);

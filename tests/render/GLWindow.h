@@ -1,8 +1,7 @@
 #pragma once
-// Test support: a headless GL window of the window framework that owns a renderer and the
-// GameInfo it reads, and the pictures it presents. Its paints draw the renderer's lists as
-// the game window's do (context current through RenderContext, drawFrame, SwapBuffers); the
-// test thread is the window thread, and a game loop's work is done by the test itself.
+// Test support: a headless GL window of the framework with a renderer and its GameInfo; it
+// paints as the game window does, and keeps the pictures presented. The test thread is the
+// window thread, and does a game loop's work itself.
 
 #include "TestWindows.h"  // rgb, createGLContext
 #include "gameinfo/GameInfo.h"

@@ -76,12 +76,11 @@ TEST(WindowBaseTest, FittedChildrenKeepTheirOwnSideThroughResizes) {
     ASSERT_EQ(parent.open(kTopLevel, 0, 0, 520, 539, nullptr, nullptr), 0);
     ASSERT_EQ(parent.addChild(&wide, nullptr, true, false), 0);
     ASSERT_EQ(parent.addChild(&tall, nullptr, false, true), 0);
+    auto place = [](const WindowObject& w) { return std::vector{w.getX(), w.getY(), w.getWidth(), w.getHeight()}; };
     for (const int outer : {408, 308, 458}) {
         MoveWindow(parent.getHwnd(), 0, 0, outer, outer, TRUE);
         const int width = parent.getWidth(), height = parent.getHeight();
-        EXPECT_EQ(std::vector({wide.getX(), wide.getY(), wide.getWidth(), wide.getHeight()}),
-                  std::vector({0, 30, width, 20})) << outer;
-        EXPECT_EQ(std::vector({tall.getX(), tall.getY(), tall.getWidth(), tall.getHeight()}),
-                  std::vector({40, 0, 50, height})) << outer;
+        EXPECT_EQ(place(wide), std::vector({0, 30, width, 20})) << outer;
+        EXPECT_EQ(place(tall), std::vector({40, 0, 50, height})) << outer;
     }
 }
