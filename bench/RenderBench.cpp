@@ -47,7 +47,6 @@ struct Scene {
         if (info.hGLRC == nullptr) throw std::runtime_error("no GL context");
         info.width = info.height = 512;
         info.clientWidth = info.clientHeight = 512;
-        info.sprite = &sprite;
         sprite.init(512, 8192, 32, 8192, &info);
         const std::string data = TWISTBLOCKS_DATA_DIR;
         sprite.loadModel(data + "/3d_obj/block.obj", 0);

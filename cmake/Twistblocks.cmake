@@ -45,20 +45,28 @@ function(add_twistblocks_library name)
   target_link_libraries(${name} PUBLIC ${ARG_LIBS})
 endfunction()
 
+# add_twistblocks_executable(NAME SOURCES ... LIBS ...): a program of the project, with its warnings.
+function(add_twistblocks_executable name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_compile_options(${name} PRIVATE ${TWISTBLOCKS_WARNINGS})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+endfunction()
+
+# Tests and benchmarks that read the installation's files find them through
+# TWISTBLOCKS_DATA_DIR (data/ in the source tree).
+set(TWISTBLOCKS_TREE_DEFINITIONS
+  TWISTBLOCKS_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TWISTBLOCKS_DATA_DIR="${CMAKE_SOURCE_DIR}/data")
+
 # add_twistblocks_test(NAME SOURCES ... LIBS ...): a GoogleTest executable registered with CTest.
-# Tests that read the installation's files find them through TWISTBLOCKS_DATA_DIR (data/ in
-# the source tree).
 if(TWISTBLOCKS_TESTS)
   find_package(GTest REQUIRED)
   include(GoogleTest)
 endif()
 function(add_twistblocks_test name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_compile_options(${name} PRIVATE ${TWISTBLOCKS_WARNINGS})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
-  target_compile_definitions(${name} PRIVATE
-    TWISTBLOCKS_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TWISTBLOCKS_DATA_DIR="${CMAKE_SOURCE_DIR}/data")
+  add_twistblocks_executable(${name} SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE ${TWISTBLOCKS_TREE_DEFINITIONS})
   if(CMAKE_CROSSCOMPILING)
     # Listing the tests would run the executable at build time; it runs whole under the
     # cross-compiling emulator (Wine) instead.
@@ -73,9 +81,6 @@ endfunction()
 function(add_twistblocks_bench name)
   cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
   find_package(benchmark REQUIRED)
-  add_executable(${name} ${ARG_SOURCES})
-  target_compile_options(${name} PRIVATE ${TWISTBLOCKS_WARNINGS})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} benchmark::benchmark)
-  target_compile_definitions(${name} PRIVATE
-    TWISTBLOCKS_SOURCE_DIR="${CMAKE_SOURCE_DIR}" TWISTBLOCKS_DATA_DIR="${CMAKE_SOURCE_DIR}/data")
+  add_twistblocks_executable(${name} SOURCES ${ARG_SOURCES} LIBS ${ARG_LIBS} benchmark::benchmark)
+  target_compile_definitions(${name} PRIVATE ${TWISTBLOCKS_TREE_DEFINITIONS})
 endfunction()

@@ -6,22 +6,6 @@
 
 #include <cstdio>
 
-namespace {
-
-// Which GameInfo word and bit a virtual-key code sets while the key is held.
-struct KeyBit {
-    WPARAM key;
-    bool command;  // commandKeys rather than cursorKeys
-    int32_t bit;
-};
-constexpr KeyBit kKeyBits[] = {
-    {VK_LEFT, false, kKeyLeft},  {VK_RIGHT, false, kKeyRight}, {VK_DOWN, false, kKeyDown},
-    {VK_UP, false, kKeyUp},      {VK_SPACE, true, kKeySpace},  {'C', true, kKeyC},
-    {'Z', true, kKeyZ},          {'X', true, kKeyX},
-};
-
-}  // namespace
-
 GameFrame::GameFrame(const std::string& caption, const std::string& className)
     : MainWindow(caption), sprite(std::make_unique<Sprite>()) {
     setClassName(className);
@@ -106,14 +90,6 @@ LRESULT GameFrame::handleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_ACTIVATEAPP:
         releaseKeys();
         return DefWindowProcW(window, message, wParam, lParam);
-    case WM_MOUSEMOVE: {
-        POINT cursor{};
-        GetCursorPos(&cursor);
-        ScreenToClient(window, &cursor);
-        gameInfo.mouseX = cursor.x;
-        gameInfo.mouseY = cursor.y;
-        return 0;
-    }
     case WM_DESTROY:
         onDestroyWindow(window);
         return 0;
@@ -143,7 +119,6 @@ LRESULT GameFrame::onCreate(HWND window, LPARAM lParam) {
     gameInfo.hWnd = window;
     gameInfo.hDC = deviceContext;
     gameInfo.hGLRC = glContext;
-    gameInfo.sprite = sprite.get();
     gameInfo.clientWidth = client.right;
     gameInfo.clientHeight = client.bottom;
     releaseKeys();
@@ -175,20 +150,15 @@ void GameFrame::onPaint(HWND window) {
 }
 
 void GameFrame::onKey(WPARAM key, bool down) {
-    for (const KeyBit& entry : kKeyBits) {
-        if (entry.key != key) continue;
-        auto& word = entry.command ? gameInfo.commandKeys : gameInfo.cursorKeys;
-        if (down)
-            word |= entry.bit;
-        else
-            word &= ~entry.bit;
-    }
+    // Only Space is read (the renderer's pause); other keys are left to no one.
+    if (key != VK_SPACE) return;
+    if (down)
+        gameInfo.commandKeys |= kKeySpace;
+    else
+        gameInfo.commandKeys &= ~kKeySpace;
 }
 
-void GameFrame::releaseKeys() {
-    gameInfo.cursorKeys = 0;
-    gameInfo.commandKeys = 0;
-}
+void GameFrame::releaseKeys() { gameInfo.commandKeys = 0; }
 
 void GameFrame::onDestroyWindow(HWND window) {
     if (!gameInfo.hGLRC) return;  // its creation failed: nothing was taken, no loop runs

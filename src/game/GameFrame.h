@@ -1,6 +1,6 @@
 #pragma once
-// GameFrame: the OpenGL game window. The window thread handles every message, records keys
-// and the cursor in gameInfo and paints (make the GL context current, drawFrame, swap,
+// GameFrame: the OpenGL game window. The window thread handles every message, records the
+// Space key in gameInfo and paints (make the GL context current, drawFrame, swap,
 // release). The loop thread runs gameLoop, which a concrete game overrides; each of its
 // frames ends in the renderer's endFrame, which has the window thread paint while the loop
 // thread waits.

@@ -11,6 +11,22 @@ namespace {
 constexpr double kPitch = 0.2;        // distance between block centres
 constexpr double kBlockScale = 0.1;   // the model spans -1..1, so blocks touch
 constexpr double kTilt = 0.785;       // radians about (1, 1, 0)
+constexpr int kLargestSize = 6;       // cubes of 2 to 6 blocks a side
+
+// The renderer's tables: 2D patterns (the font's glyphs among them), 2D sprites a frame,
+// 3D patterns (the block model is 0), 3D sprites a frame.
+constexpr int32_t kPatterns2D = 512;
+constexpr int32_t kSprites2D = 8192;
+constexpr int32_t kPatterns3D = 32;
+constexpr int32_t kSprites3D = 8192;
+
+// The font sheet: 16 x 16 cells of 8 x 16 pixels in code order, the glyph of code c being
+// 2D pattern kFirstGlyph + c.
+constexpr int32_t kFirstGlyph = 32;
+constexpr int32_t kGlyphWidth = 8;
+constexpr int32_t kGlyphHeight = 16;
+constexpr int32_t kFontColumns = 16;
+constexpr int32_t kFontRows = 16;
 
 }  // namespace
 
@@ -32,13 +48,13 @@ int myGameFrame::scramble(Twistblock& cube, int maxSize, Array<History>& history
 
 int myGameFrame::gameLoop() {
     init_genrand(7777777);
-    sprite->init(512, 8192, 32, 8192, &gameInfo);
+    sprite->init(kPatterns2D, kSprites2D, kPatterns3D, kSprites3D, &gameInfo);
     sprite->loadModel(kModelFile, 0);
-    sprite->loadPatternSheet(kFontFile, 32, 8, 16, 16, 16);
-    SPformat text(*sprite, 32, 8, 16);
+    sprite->loadPatternSheet(kFontFile, kFirstGlyph, kGlyphWidth, kGlyphHeight, kFontColumns, kFontRows);
+    SPformat text(*sprite, kFirstGlyph, kGlyphWidth, kGlyphHeight);
     Array<History> history(kHistoryLength);
     Twistblock cube;
-    scramble(cube, 6, history);
+    scramble(cube, kLargestSize, history);
 
     Quaternion tilt, base, spin, view;
     tilt.setRotation(kTilt, 1.0, 1.0, 0.0);
@@ -70,7 +86,7 @@ int myGameFrame::gameLoop() {
             if (action == PuzzleSchedule::Action::commitTurn)
                 cube.rotate(move.axis, move.layer, move.dir);
             else if (action == PuzzleSchedule::Action::scramble)
-                scramble(cube, 6, history);
+                scramble(cube, kLargestSize, history);
             text.print(8, 8, "fps=%d tick=%d", sprite->fps(), schedule.shown().tick);
         }
         frameDone(schedule.shown(), cube.getSize());

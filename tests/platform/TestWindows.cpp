@@ -20,6 +20,33 @@ HWND createTestWindow(const std::u16string& cls, DWORD style, int width, int hei
                            nullptr, nullptr);
 }
 
+HGLRC createGLContext(HDC dc, BYTE depthBits) {
+    PIXELFORMATDESCRIPTOR format{};
+    format.nSize = sizeof format;
+    format.nVersion = 1;
+    format.dwFlags = PFD_DRAW_TO_WINDOW | PFD_SUPPORT_OPENGL | PFD_DOUBLEBUFFER;
+    format.iPixelType = PFD_TYPE_RGBA;
+    format.cColorBits = 24;
+    format.cDepthBits = depthBits;
+    SetPixelFormat(dc, ChoosePixelFormat(dc, &format), &format);
+    return wglCreateContext(dc);
+}
+
+GLTestWindow::GLTestWindow(int width, int height) {
+    RECT outer{0, 0, width, height};
+    AdjustWindowRect(&outer, WS_OVERLAPPEDWINDOW, FALSE);
+    hwnd = createTestWindow(registerTestClass(DefWindowProcW), WS_OVERLAPPEDWINDOW | WS_VISIBLE,
+                            outer.right - outer.left, outer.bottom - outer.top);
+    dc = GetDC(hwnd);
+    rc = createGLContext(dc);
+}
+
+GLTestWindow::~GLTestWindow() {
+    wglDeleteContext(rc);
+    ReleaseDC(hwnd, dc);
+    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+}
+
 bool waitAndClose(HANDLE thread) {
     bool ended = MsgWaitForMultipleObjects(1, &thread, FALSE, INFINITE, 0) == WAIT_OBJECT_0;
     return CloseHandle(thread) && ended;

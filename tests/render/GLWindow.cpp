@@ -1,6 +1,8 @@
 #include "GLWindow.h"
 
 #include "assets/PngWriter.h"
+#include "glload/glut.h"
+#include "render/RenderContext.h"
 
 #include <Harness.h>
 #include <gtest/gtest.h>
@@ -9,7 +11,6 @@
 #include <fstream>
 #include <random>
 #include <stdexcept>
-#include <thread>
 
 namespace {
 
@@ -36,15 +37,15 @@ std::string tempFolder() {
     return folder.path;
 }
 
-GLWindow::GLWindow() : GameFrame("render test", "RenderTest" + std::to_string(++windowsOpened)) {
+GLWindow::GLWindow() : MainWindow("render test") {
+    setClassName("RenderTest" + std::to_string(++windowsOpened));
     Harness::forceHeadless();
-    setClientSize(512, 512);
+    info.width = info.height = 512;
     RECT outer{0, 0, 512, 512};
     const DWORD style = WS_OVERLAPPEDWINDOW | WS_VISIBLE;
     AdjustWindowRect(&outer, style, FALSE);
-    if (open(style, 0, 0, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr) != 0)
+    if (open(style, 0, 0, outer.right - outer.left, outer.bottom - outer.top, nullptr, nullptr) != 0 || !info.hGLRC)
         throw std::runtime_error("the test window does not open");
-    while (!looping) std::this_thread::yield();
     Harness::setPictureHook([this](const Harness::Picture& picture) {
         lastPicture = {picture.width, picture.height, picture.pixels};
         ++paints;
@@ -58,11 +59,40 @@ GLWindow::~GLWindow() {
     while (GetMessageW(&message, nullptr, 0, 0) > 0) DispatchMessageW(&message);
 }
 
-int GLWindow::gameLoop() {
-    startPresenting();
-    looping = true;
-    while (!stopping()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    return 0;
+LRESULT GLWindow::handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_CREATE: {
+        info.hWnd = window;
+        info.hDC = GetDC(window);
+        info.hGLRC = createGLContext(info.hDC, 32);
+        wglMakeCurrent(info.hDC, info.hGLRC);
+        glut::loadGLEntryPoints();
+        wglMakeCurrent(nullptr, nullptr);
+        return 0;
+    }
+    case WM_SIZE:  // also right after WM_CREATE
+        info.clientWidth = LOWORD(lParam);
+        info.clientHeight = HIWORD(lParam);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT paint{};
+        BeginPaint(window, &paint);
+        if (RenderContext context(info); context.current()) {
+            sprite.drawFrame(info.clientWidth, info.clientHeight);
+            SwapBuffers(info.hDC);
+        }
+        EndPaint(window, &paint);
+        return 0;
+    }
+    case WM_DESTROY:
+        wglDeleteContext(info.hGLRC);
+        info.hGLRC = nullptr;
+        ReleaseDC(window, info.hDC);
+        PostQuitMessage(0);
+        return 0;
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
 }
 
 Picture GLWindow::draw() {

@@ -1,9 +1,12 @@
 #pragma once
-// Test support: the game window with nothing running in its loop thread, headless, and the
-// pictures it presents. Its paints draw the renderer's lists as the game's do; the test
-// thread is the window thread, and the loop thread's work is done by the test itself.
+// Test support: a headless GL window of the framework with a renderer and its GameInfo; it
+// paints as the game window does, and keeps the pictures presented. The test thread is the
+// window thread, and does a game loop's work itself.
 
-#include "game/GameFrame.h"
+#include "TestWindows.h"  // rgb, createGLContext
+#include "gameinfo/GameInfo.h"
+#include "render/Sprite.h"
+#include "win/MainWindow.h"
 
 #include <cstdint>
 #include <string>
@@ -21,24 +24,23 @@ struct Picture {
     int blue(int x, int y) const { return static_cast<int>((at(x, y) >> 16) & 0xFF); }
 };
 
-// Packs r, g, b (and alpha 255) as a picture pixel.
-constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 | b << 16 | 0xFF000000u; }
-
-class GLWindow : public GameFrame {
+// 512 x 512 inside, the renderer's design size too.
+class GLWindow : public MainWindow {
 public:
     GLWindow();
     ~GLWindow() override;
 
-    int gameLoop() override;
+    LRESULT handleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     // Paints the renderer's current lists and returns the picture presented.
     Picture draw();
+    Sprite& getSprite() { return sprite; }
 
-    GameInfo& info = gameInfo;
+    GameInfo info;
     Picture lastPicture;  // the last one presented
     int paints = 0;       // pictures presented
 
 private:
-    std::atomic<bool> looping{false};
+    Sprite sprite;  // after info, and gone before it
 };
 
 // This process's temporary folder, removed when the process ends unless a test failed.

@@ -54,19 +54,21 @@ TEST_F(PacingTest, FramesLastWholeMultiplesOfSixteenMilliseconds) {
 
 // Each window measures 255 frames from the first one's start to the last one's end; the
 // frame after it belongs to none. A window with a few slow frames at its start tells the
-// whole window's rate from one taken over its last frames.
+// whole window's rate from one taken over its last frames. The windows' lengths leave
+// 256000 / length and 255000 / length on either side of a whole number.
 TEST_F(PacingTest, FramesPerSecondComeFromTheWholeLastWindow) {
-    for (int i = 0; i < 254; ++i) frame(3);
+    for (int i = 0; i < 3; ++i) frame(20);  // 32 ms each
+    for (int i = 0; i < 251; ++i) frame(3);
     EXPECT_EQ(sprite.fps(), 0);  // the first window is still open
     frame(3);
-    EXPECT_EQ(sprite.fps(), 62);  // 256000 / (255 x 16)
-    EXPECT_EQ(sprite.elapsedTime(), 255 * 16);
+    EXPECT_EQ(sprite.fps(), 62);  // 256000 / (252 x 16 + 3 x 32), 62.02
+    EXPECT_EQ(sprite.elapsedTime(), 252 * 16 + 3 * 32);
     frame(3);
-    for (int i = 0; i < 10; ++i) frame(100);  // 112 ms each
-    for (int i = 0; i < 244; ++i) frame(3);
+    for (int i = 0; i < 5; ++i) frame(100);  // 112 ms each
+    for (int i = 0; i < 249; ++i) frame(3);
     EXPECT_EQ(sprite.fps(), 62);  // the new window is still open
     frame(3);
-    EXPECT_EQ(sprite.fps(), 256000 / (245 * 16 + 10 * 112));
+    EXPECT_EQ(sprite.fps(), 56);  // 256000 / (250 x 16 + 5 x 112), 56.14
 }
 
 // endFrame paints before it returns; holding space stalls the next frame until the key is

@@ -59,3 +59,28 @@ TEST(WindowBaseTest, MessagesRunSubclassHookClassProcedureRouteThenHandle) {
     custom.sendMessage(kWatched, 0, 0);
     EXPECT_EQ(calls, (std::vector<std::string>{"subclassHook", "classProc", "routeMessage", "handleMessage"}));
 }
+
+// Fitted children of a frame follow its client area through resize after resize, each
+// keeping its own left or top in the frame's client coordinates.
+TEST(WindowBaseTest, FittedChildrenKeepTheirOwnSideThroughResizes) {
+    RecordingWindow wide("FitWide"), tall("FitTall");
+    for (RecordingWindow* child : {&wide, &tall}) {
+        ASSERT_EQ(child->registerClass(), 0);
+        child->setStyle(WS_CHILD | WS_VISIBLE);
+    }
+    wide.setRect(10, 30, 100, 20);
+    tall.setRect(40, 10, 50, 60);
+    struct FittingFrame : Frame {
+        FittingFrame() : Frame("fitting") { setClassName("FitParent"); }
+    } parent;
+    ASSERT_EQ(parent.open(kTopLevel, 0, 0, 520, 539, nullptr, nullptr), 0);
+    ASSERT_EQ(parent.addChild(&wide, nullptr, true, false), 0);
+    ASSERT_EQ(parent.addChild(&tall, nullptr, false, true), 0);
+    auto place = [](const WindowObject& w) { return std::vector{w.getX(), w.getY(), w.getWidth(), w.getHeight()}; };
+    for (const int outer : {408, 308, 458}) {
+        MoveWindow(parent.getHwnd(), 0, 0, outer, outer, TRUE);
+        const int width = parent.getWidth(), height = parent.getHeight();
+        EXPECT_EQ(place(wide), std::vector({0, 30, width, 20})) << outer;
+        EXPECT_EQ(place(tall), std::vector({40, 0, 50, height})) << outer;
+    }
+}

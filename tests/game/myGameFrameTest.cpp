@@ -9,7 +9,7 @@
 // Round after round from the demo's seed: the same sizes and turns as the reference
 // generator drawn in the controller's order, and every size met. (That the history solves
 // the scrambled cube shows in the solved cube of the exact picture test's frame 2100.)
-TEST(ScrambleTest, TheDemosSeedGivesTheReferenceTurns) {
+TEST(myGameFrameTest, TheDemosSeedScramblesWithTheReferenceTurns) {
     myGameFrame frame("scramble", "ScrambleTest");
     init_genrand(7777777);
     std::mt19937 reference(7777777u);
@@ -29,4 +29,16 @@ TEST(ScrambleTest, TheDemosSeedGivesTheReferenceTurns) {
         }
     }
     for (int n = 2; n <= 6; ++n) EXPECT_TRUE(seen[n]) << n;
+}
+
+TEST(myGameFrameTest, AScrambleWithALargestSizeBelowTwoIsRefusedAndChangesNothing) {
+    myGameFrame frame("scramble", "ScrambleLimitsTest");
+    Twistblock cube;
+    cube.init(3);
+    Array<History> history(myGameFrame::kHistoryLength);
+    for (int maxSize : {1, 0, -4}) {
+        EXPECT_THROW(frame.scramble(cube, maxSize, history), AssertionError) << maxSize;
+        EXPECT_EQ(cube.getSize(), 3);
+        EXPECT_EQ(history[0].dir, 0);
+    }
 }
