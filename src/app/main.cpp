@@ -7,6 +7,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "app/ScreensaverRun.h"
 #include "app/TwistblocksDemo.h"
 #include "platform/include/Desktop.h"
 
@@ -24,9 +25,10 @@ std::string placeWindow(const CommandLine& line) {
 
 int main(int argc, char** argv) {
     Desktop::closeOnSignals();  // first: a screensaver daemon may end its module at any moment
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (const std::optional<int> exitCode = runAsScreensaver(args)) return *exitCode;
     CommandLine line;
-    const std::string badOption =
-        parseCommandLine(std::vector<std::string>(argv + 1, argv + argc), std::getenv("XSCREENSAVER_WINDOW"), line);
+    const std::string badOption = parseCommandLine(args, std::getenv("XSCREENSAVER_WINDOW"), line);
     if (!badOption.empty()) {
         std::fprintf(stderr, "twistblocks: %s (see twistblocks --help)\n", badOption.c_str());
         return 2;
