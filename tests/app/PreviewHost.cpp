@@ -1,8 +1,9 @@
 // A stand-in for the screen-saver settings' preview, for the Windows checks: a small window
-// (magenta inside, which the screensaver never draws) whose handle goes to the screensaver as
-// Windows sends it, "/p HWND" or "/p:HWND". Closing the window (WM_CLOSE, as taskkill sends it)
-// destroys it, which must end the screensaver; this program then exits with the screensaver's
-// exit code, or 3 when the screensaver is still running 10 s later.
+// (magenta inside) whose handle goes to the screensaver as Windows sends it, "/p HWND" or
+// "/p:HWND". Closing the window (WM_CLOSE, as taskkill sends it) first checks that the preview
+// is there: a disabled child window of another process covering the whole client area; then
+// destroys the window, which must end the screensaver. Exit code: the screensaver's, 4 when
+// the preview was not there, 3 when the screensaver still runs 10 s later.
 //
 // Usage: twistblocks-preview-host SCREENSAVER [colon] [grow]
 //   colon: "/p:HWND" instead of "/p HWND"; grow: the window grows by 100 x 60 after 3 s.
@@ -15,6 +16,19 @@ namespace {
 
 constexpr int kClientWidth = 320, kClientHeight = 240;
 constexpr UINT_PTR kGrowTimer = 1;
+bool previewSeen = false;
+
+bool coveredByPreview(HWND window) {
+    const HWND child = GetWindow(window, GW_CHILD);
+    DWORD process = 0;
+    if (child == nullptr || IsWindowEnabled(child)) return false;
+    GetWindowThreadProcessId(child, &process);
+    RECT client{}, area{};
+    GetClientRect(window, &client);
+    GetWindowRect(child, &area);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&area), 2);
+    return process != GetCurrentProcessId() && EqualRect(&client, &area);
+}
 
 LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -26,6 +40,10 @@ LRESULT CALLBACK hostProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
                      SWP_NOMOVE | SWP_NOZORDER);
         return 0;
     }
+    case WM_CLOSE:
+        previewSeen = coveredByPreview(window);
+        DestroyWindow(window);
+        return 0;
     case WM_DESTROY:
         PostQuitMessage(0);
         return 0;
@@ -75,5 +93,5 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     if (WaitForSingleObject(process.hProcess, 10000) != WAIT_OBJECT_0) return 3;
     DWORD exitCode = 2;
     GetExitCodeProcess(process.hProcess, &exitCode);
-    return static_cast<int>(exitCode);
+    return previewSeen ? static_cast<int>(exitCode) : 4;
 }

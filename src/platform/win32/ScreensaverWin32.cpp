@@ -1,10 +1,10 @@
 // The Windows side of Screensaver.h, linked into the program by the Windows build only.
 //
 // Both window roles are set up by a creation hook on the first top-level window, before it
-// receives WM_NCCREATE, so the GL context is made for the window as it will stay: its style and
-// parent are set there (the hook's CREATESTRUCT reliably carries only the position, the size
-// and the extended style), and its procedure is subclassed there to see every message from
-// WM_NCCREATE on.
+// receives WM_NCCREATE, so that the GL context is made for the window as it will stay: the hook
+// sets its style and parent and subclasses it; the subclass gives it its place at WM_CREATE,
+// before the game sees that message. (The hook's CREATESTRUCT cannot be relied on for any of
+// this: Wine 8 hands the hook a copy and ignores what it changes.)
 
 #include <windows.h>
 
@@ -45,10 +45,9 @@ bool isPressMessage(UINT message) {
 // it), and so does the mouse leaving its starting point; input never reaches the game.
 LRESULT CALLBACK coverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
-        const LRESULT result = CallWindowProcW(classProc, window, message, wParam, lParam);
-        SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(window, HWND_TOPMOST, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
+                     GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), SWP_NOACTIVATE);
         ShowCursor(FALSE);
-        return result;
     }
     if (message == WM_SETCURSOR) {
         SetCursor(nullptr);
@@ -79,7 +78,10 @@ void fitToHost(HWND window) {
 // The preview: the host tells nothing when it is resized, and destroying it may not reach a
 // child of another process everywhere, so a timer looks at it.
 LRESULT CALLBACK previewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_CREATE) SetTimer(window, kHostCheckTimer, kHostCheckMilliseconds, nullptr);
+    if (message == WM_CREATE) {
+        fitToHost(window);
+        SetTimer(window, kHostCheckTimer, kHostCheckMilliseconds, nullptr);
+    }
     if (message == WM_TIMER && wParam == kHostCheckTimer) {
         if (IsWindow(host))
             fitToHost(window);
@@ -91,35 +93,11 @@ LRESULT CALLBACK previewProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     return CallWindowProcW(classProc, window, message, wParam, lParam);
 }
 
-void makeCover(HWND window, CREATESTRUCTW& create) {
-    const DWORD style = WS_POPUP | (create.style & (WS_CLIPCHILDREN | WS_CLIPSIBLINGS));
+// Returns the window's class procedure, which the subclass passes messages on to.
+WNDPROC restyle(HWND window, DWORD style, DWORD exStyle, WNDPROC subclass) {
     SetWindowLongPtrW(window, GWL_STYLE, style);
-    create.style = style | (create.style & WS_VISIBLE);
-    create.dwExStyle |= WS_EX_TOPMOST;
-    create.x = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    create.y = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    create.cx = GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    create.cy = GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    classProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(coverProc)));
-}
-
-void makePreview(HWND window, CREATESTRUCTW& create) {
-    // Disabled: clicks and keys belong to the host's dialog, not to the preview.
-    const DWORD style = WS_CHILD | WS_DISABLED | (create.style & (WS_CLIPCHILDREN | WS_CLIPSIBLINGS));
-    SetWindowLongPtrW(window, GWL_STYLE, style);
-    SetParent(window, host);
-    create.style = style | (create.style & WS_VISIBLE);
-    create.dwExStyle |= WS_EX_NOPARENTNOTIFY;
-    create.hwndParent = host;
-    RECT client{};
-    GetClientRect(host, &client);
-    create.x = 0;
-    create.y = 0;
-    create.cx = client.right;
-    create.cy = client.bottom;
-    classProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previewProc)));
+    SetWindowLongPtrW(window, GWL_EXSTYLE, exStyle);
+    return reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(subclass)));
 }
 
 LRESULT CALLBACK onCreation(int code, WPARAM wParam, LPARAM lParam) {
@@ -128,10 +106,14 @@ LRESULT CALLBACK onCreation(int code, WPARAM wParam, LPARAM lParam) {
         if (!(create->style & WS_CHILD)) {
             UnhookWindowsHookEx(creationHook);
             const HWND window = reinterpret_cast<HWND>(wParam);
-            if (role == Role::cover)
-                makeCover(window, *create);
-            else
-                makePreview(window, *create);
+            const DWORD clipping = create->style & (WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
+            if (role == Role::cover) {
+                classProc = restyle(window, WS_POPUP | clipping, 0, coverProc);  // topmost at WM_CREATE
+            } else {
+                // Disabled: clicks and keys belong to the host, not to the preview.
+                classProc = restyle(window, WS_CHILD | WS_DISABLED | clipping, WS_EX_NOPARENTNOTIFY, previewProc);
+                SetParent(window, host);
+            }
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
