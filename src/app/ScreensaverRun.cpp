@@ -1,7 +1,5 @@
 #include "app/ScreensaverRun.h"
 
-#include <cstdio>
-
 #include "app/DataFolder.h"
 #include "app/ScreensaverMode.h"
 #include "app/TwistblocksDemo.h"
@@ -11,7 +9,7 @@
 namespace {
 
 int fail(const std::string& message, int exitCode) {
-    std::fprintf(stderr, "twistblocks: %s\n", message.c_str());
+    Desktop::showError(message);
     return exitCode;
 }
 
@@ -27,6 +25,8 @@ std::optional<int> runAsScreensaver(const std::vector<std::string>& args) {
     if (!Screensaver::supported()) return std::nullopt;
     ScreensaverMode mode;
     const std::string badArguments = parseScreensaverMode(args, isScreensaverFile(Screensaver::programFile()), mode);
+    // The preview runs inside the screen-saver settings, which a message box must not interrupt.
+    if (mode.action == ScreensaverAction::preview) Desktop::suppressMessageBoxes();
     if (!badArguments.empty()) return fail(badArguments, 2);
     switch (mode.action) {
     case ScreensaverAction::none:
@@ -45,5 +45,7 @@ std::optional<int> runAsScreensaver(const std::vector<std::string>& args) {
     }
     const std::string problem = enterDataFolder(dataFolderCandidates(Desktop::programFolder()));
     if (!problem.empty()) return fail(problem, 1);
-    return runTwistblocksDemo();
+    std::string failure;
+    const int exitCode = runTwistblocksDemo(&failure);
+    return exitCode == 0 ? 0 : fail(failure, exitCode);
 }

@@ -2,14 +2,19 @@
 
 #include "app/Win32Frame.h"
 #include "game/myGameFrame.h"
+#include "platform/include/Desktop.h"
 
-int runTwistblocksDemo() {
+int runTwistblocksDemo(std::string* failure) {
+    constexpr int kDesignSize = 512;
     Win32Frame runner;
     myGameFrame frame("Twistblocks Demo", "OpenGLtest");
-    frame.setClientSize(512, 512);
+    frame.setClientSize(kDesignSize, kDesignSize);
     runner.setFrame(&frame);
     runner.setWindowRect(CW_USEDEFAULT, CW_USEDEFAULT, 520, 539);
     runner.setStyle(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
-    runner.run();
-    return 0;
+    Desktop::scaleWithDisplay(kDesignSize, kDesignSize);
+    const bool opened = runner.run() == 0;
+    const std::string why = !opened && frame.failure().empty() ? "cannot open the main window" : frame.failure();
+    if (failure) *failure = why;
+    return why.empty() ? 0 : 1;
 }

@@ -29,7 +29,7 @@ int Win32Frame::run() {
         return -1;
     }
     hwnd = frame->getHwnd();
-    // The program carries no resources: the table is null and never consumes a message.
+    // The program's resources hold no such table: it is null and never consumes a message.
     accelerators = LoadAcceleratorsW(instance, WideText("MYACCEL").get());
     for (;;) {
         messageResult = GetMessageW(&message, nullptr, 0, 0);

@@ -2,7 +2,6 @@
 // window goes, and runs the demo. The capture tool runs the same program through
 // runTwistblocksDemo, so the two cannot drift apart.
 
-#include <cstdio>
 #include <cstdlib>
 
 #include "app/CommandLine.h"
@@ -25,27 +24,30 @@ std::string placeWindow(const CommandLine& line) {
 
 int main(int argc, char** argv) {
     Desktop::closeOnSignals();  // first: a screensaver daemon may end its module at any moment
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const std::vector<std::string> args = Desktop::arguments(argc, argv);
     if (const std::optional<int> exitCode = runAsScreensaver(args)) return *exitCode;
     CommandLine line;
     const std::string badOption = parseCommandLine(args, std::getenv("XSCREENSAVER_WINDOW"), line);
     if (!badOption.empty()) {
-        std::fprintf(stderr, "twistblocks: %s (see twistblocks --help)\n", badOption.c_str());
+        Desktop::showError(badOption + " (see twistblocks --help)");
         return 2;
     }
     if (line.help) {
-        std::fputs(usageText(), stdout);
+        Desktop::showText(usageText());
         return 0;
     }
     if (line.version) {
-        std::printf("twistblocks %s\n", TWISTBLOCKS_VERSION);
+        Desktop::showText(std::string("twistblocks ") + TWISTBLOCKS_VERSION + "\n");
         return 0;
     }
     const std::string problem = enterDataFolder(dataFolderCandidates(Desktop::programFolder()));
     const std::string placed = problem.empty() ? placeWindow(line) : problem;
     if (!placed.empty()) {
-        std::fprintf(stderr, "twistblocks: %s\n", placed.c_str());
+        Desktop::showError(placed);
         return 1;
     }
-    return runTwistblocksDemo();
+    std::string failure;
+    const int exitCode = runTwistblocksDemo(&failure);
+    if (exitCode != 0) Desktop::showError(failure);
+    return exitCode;
 }

@@ -2,6 +2,7 @@
 
 #include "glload/glut.h"
 #include "render/RenderContext.h"
+#include "win/ProgramIcon.h"
 
 #include <cstdio>
 
@@ -27,7 +28,9 @@ GameFrame::GameFrame(const std::string& caption, const std::string& className)
     windowClass.style = 0;
     windowClass.cbClsExtra = 0;
     windowClass.cbWndExtra = 0;
-    windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    // The program's own icon; the system's where the module carries none (the layer's).
+    windowClass.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(TWISTBLOCKS_PROGRAM_ICON));
+    if (!windowClass.hIcon) windowClass.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.hbrBackground = nullptr;
     windowClass.lpszMenuName = nullptr;
@@ -70,6 +73,7 @@ int GameFrame::threadMain() {
     }
     std::printf("GameLoopError: %s\n", failure.c_str());
     std::fflush(stdout);
+    failureText = "the demo failed: " + failure;
     // Tell WM_DESTROY not to wait for this thread: it is the one asking.
     loopClosedWindow.store(true, std::memory_order_release);
     SendMessageW(gameInfo.hWnd, WM_CLOSE, 0, 0);
@@ -96,6 +100,12 @@ LRESULT GameFrame::handleMessage(HWND window, UINT message, WPARAM wParam, LPARA
     case WM_KEYUP:
         onKey(wParam, message == WM_KEYDOWN);
         return 0;
+    // A key released while another window has the focus sends this window no WM_KEYUP: held
+    // keys (Space, which pauses while it is down) would stay down until pressed again.
+    case WM_KILLFOCUS:
+    case WM_ACTIVATEAPP:
+        releaseKeys();
+        return DefWindowProcW(window, message, wParam, lParam);
     case WM_MOUSEMOVE: {
         POINT cursor{};
         GetCursorPos(&cursor);
@@ -117,8 +127,14 @@ LRESULT GameFrame::onCreate(HWND window, LPARAM lParam) {
     GetClientRect(window, &client);
     const HDC deviceContext = GetDC(window);
     pixelFormatIndex = ChoosePixelFormat(deviceContext, &pixelFormat);
-    SetPixelFormat(deviceContext, pixelFormatIndex, &pixelFormat);
-    const HGLRC glContext = wglCreateContext(deviceContext);
+    const HGLRC glContext = pixelFormatIndex > 0 && SetPixelFormat(deviceContext, pixelFormatIndex, &pixelFormat)
+                                ? wglCreateContext(deviceContext)
+                                : nullptr;
+    if (!glContext) {
+        failureText = "cannot create an OpenGL context for the window";
+        ReleaseDC(window, deviceContext);
+        return -1;  // no window: the creation fails
+    }
     wglMakeCurrent(deviceContext, glContext);
     glut::loadGLEntryPoints();
     wglMakeCurrent(nullptr, nullptr);
@@ -130,8 +146,7 @@ LRESULT GameFrame::onCreate(HWND window, LPARAM lParam) {
     gameInfo.sprite = sprite.get();
     gameInfo.clientWidth = client.right;
     gameInfo.clientHeight = client.bottom;
-    gameInfo.cursorKeys = 0;
-    gameInfo.commandKeys = 0;
+    releaseKeys();
 
     loopThread = CreateThread(nullptr, 0, loopEntry, this, 0, nullptr);
     timeGetDevCaps(&timerCaps, sizeof(TIMECAPS));
@@ -170,7 +185,13 @@ void GameFrame::onKey(WPARAM key, bool down) {
     }
 }
 
+void GameFrame::releaseKeys() {
+    gameInfo.cursorKeys = 0;
+    gameInfo.commandKeys = 0;
+}
+
 void GameFrame::onDestroyWindow(HWND window) {
+    if (!gameInfo.hGLRC) return;  // its creation failed: nothing was taken, no loop runs
     // A loop thread that asked for this close itself is inside its SendMessageW to us: it
     // ends once the message is answered, and the destructor collects it.
     if (!loopClosedWindow.load(std::memory_order_acquire)) stopLoopThread();

@@ -32,7 +32,7 @@ public:
     // -1 (and nothing changed) for a negative value.
     virtual int setClientSize(int width, int height);
     // Body of the loop thread: gameLoop, with any failure reported as "GameLoopError: %s\n"
-    // and turned into a close of the window.
+    // on standard output, kept for failure() and turned into a close of the window.
     virtual int threadMain();
     // The game; returns at once here.
     virtual int gameLoop();
@@ -40,6 +40,9 @@ public:
     virtual int onDestroy();
 
     const GameInfo& getGameInfo() const { return gameInfo; }
+    // Why the window could not be made or the game ended by itself; empty while neither
+    // happened. Read it on the window thread once the message loop has ended.
+    const std::string& failure() const { return failureText; }
     Sprite& getSprite() { return *sprite; }
 
 protected:
@@ -62,9 +65,11 @@ private:
     LRESULT onCreate(HWND window, LPARAM lParam);
     void onPaint(HWND window);
     void onKey(WPARAM key, bool down);
+    void releaseKeys();
     void onDestroyWindow(HWND window);
     void stopLoopThread();
 
     std::atomic<bool> presenting{false};
     std::atomic<bool> loopClosedWindow{false};
+    std::string failureText;
 };

@@ -136,9 +136,9 @@ std::string drawInto(uint64_t id) { return id ? useForeignWindow(id) : "0 is not
 
 std::string drawIntoRoot() { return useForeignWindow(0); }
 
-std::string programFolder() {
+std::filesystem::path programFolder() {
     char* path = SDL_GetBasePath();
-    std::string folder = path ? path : "";
+    std::filesystem::path folder = path ? path : "";
     SDL_free(path);
     return folder;
 }

@@ -172,7 +172,7 @@ TEST(DesktopRunTest, BadOptionsAndMissingDataGiveTheirMessagesAndExitCodes) {
         {"XSCREENSAVER_WINDOW=none " + kProgram, 2, "XSCREENSAVER_WINDOW is not an X window id: none"},
         {kProgram + " --window-id 0x7ffffff", 1, "there is no X window 0x7ffffff"},
         {"mkdir -p " + bare + "/bin && cp " + kInstalled + " " + bare + "/bin && cd /tmp && exec " + bare + "/bin/twistblocks",
-         1, "in /tmp, " + bare + "/share/twistblocks\n"},
+         1, "in /tmp, " + bare + "/bin, " + bare + "/share/twistblocks\n"},
         {kProgram + " --help", 0, "--window-id ID"},
     };
     for (const auto& c : cases) {

@@ -3,6 +3,7 @@
 // any moment.
 
 #include "E2eSupport.h"
+#include "app/TwistblocksDemo.h"
 
 #include <gtest/gtest.h>
 
@@ -135,4 +136,23 @@ TEST_F(DemoRunTest, ClosingAtRandomMomentsEndsNormally) {
         EXPECT_EQ(runObserved(game, 0), 0);
         user.join();
     }
+}
+
+// A failure that ends the game (here the model file is missing) is a failure of the program:
+// exit code 1 with the reason, never the 0 of a normal close.
+TEST_F(DemoRunTest, AFailedGameEndsWithExitCodeOneAndItsReason) {
+    const std::filesystem::path empty = std::filesystem::temp_directory_path() / "twistblocks-no-data";
+    std::filesystem::create_directories(empty);
+    std::filesystem::current_path(empty);
+    Harness::forceHeadless();
+    Harness::useVirtualClock(true);
+    Harness::closeAfterFrames(0);
+    std::string failure;
+    testing::internal::CaptureStdout();
+    EXPECT_EQ(runTwistblocksDemo(&failure), 1);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("GameLoopError: can not open file 3d_obj/block.obj"),
+              std::string::npos);
+    EXPECT_EQ(failure, "the demo failed: can not open file 3d_obj/block.obj");
+    std::filesystem::current_path(TWISTBLOCKS_DATA_DIR);
+    std::filesystem::remove(empty);
 }

@@ -117,3 +117,20 @@ TEST_F(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
         EXPECT_FALSE(IsWindow(game.getHwnd()));
     }
 }
+
+// Space held, then the focus goes to another window, where Space is released: this window
+// never sees the WM_KEYUP, and the held keys must not stay down (the game would stay paused).
+TEST_F(GameFrameTest, LosingTheFocusReleasesTheHeldKeys) {
+    ScriptedGame game;
+    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
+    for (const UINT leaving : {WM_KILLFOCUS, WM_ACTIVATEAPP}) {
+        SendMessageW(game.getHwnd(), WM_KEYDOWN, VK_SPACE, 0);
+        SendMessageW(game.getHwnd(), WM_KEYDOWN, VK_LEFT, 0);
+        ASSERT_EQ(game.getGameInfo().commandKeys, kKeySpace);
+        SendMessageW(game.getHwnd(), leaving, 0, 0);
+        EXPECT_EQ(game.getGameInfo().commandKeys, 0) << leaving;
+        EXPECT_EQ(game.getGameInfo().cursorKeys, 0) << leaving;
+    }
+    PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(runUntilClosed(), 0);
+}

@@ -40,6 +40,8 @@ int main(int argc, char** argv) {
         }
     });
     Harness::closeAfterFrames(options.frames);
-    const int exitCode = runTwistblocksDemo();
+    std::string failure;
+    const int exitCode = runTwistblocksDemo(&failure);
+    if (exitCode != 0) std::fprintf(stderr, "twistblocks-capture: %s\n", failure.c_str());
     return writeFailed && exitCode == 0 ? 1 : exitCode;
 }

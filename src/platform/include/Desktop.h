@@ -1,14 +1,17 @@
 #pragma once
-// How the program meets the desktop it runs on, beyond what Win32 says: where its window goes
-// (a window of its own, the whole screen, or a window someone else made), where its program
-// file lies, and the termination signals that close it. Not part of Win32: the entry point
-// calls it before the first window is created; the window code itself never does.
+// How the program meets the desktop it runs on, beyond what Win32 says: its arguments, where
+// its window goes (a window of its own, the whole screen, or a window someone else made) and
+// how large it is made for the display, where its program file lies, the termination signals
+// that close it, and where its messages are shown. Not part of Win32: the entry point calls it
+// before the first window is created; the window code itself never does.
 //
 // Implemented by the layer (X11 or Wayland through SDL) and by the Windows build, which has
 // no foreign windows: there drawInto and drawIntoRoot answer that they are not supported.
 
 #include <cstdint>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 namespace Desktop {
 
@@ -29,7 +32,29 @@ std::string drawIntoRoot();
 // that comes before any window exists closes the first one as soon as it is created.
 void closeOnSignals();
 
-// The folder holding the running program file, ending in a separator; empty if unknown.
-std::string programFolder();
+// The folder holding the running program file; empty if unknown. On Windows made from the
+// UTF-16 file name, never through the ANSI code page.
+std::filesystem::path programFolder();
+
+// The program's arguments after its name, in UTF-8. Windows reads them from its UTF-16
+// command line (its argv is in the ANSI code page); elsewhere they are argv's.
+std::vector<std::string> arguments(int argc, char** argv);
+
+// A message that ends the program with a failure: "twistblocks: MESSAGE" on standard error,
+// and on Windows, where a GUI program has no console to show it, also a message box.
+void showError(const std::string& message);
+
+// The text of --help or --version: standard output; on Windows the console the program was
+// started from, or a message box where there is none.
+void showText(const std::string& text);
+
+// No message boxes from now on: for a program drawing unseen inside someone else's window.
+void suppressMessageBoxes();
+
+// The first top-level window created is sized for a client area of
+// width x height design pixels at the display's scale (DPI / 96 on Windows, where the program
+// is DPI-aware), and follows that scale when it moves to another display. The layer draws in
+// the display's own pixels: nothing to do there.
+void scaleWithDisplay(int width, int height);
 
 }  // namespace Desktop

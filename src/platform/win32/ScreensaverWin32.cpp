@@ -2,8 +2,10 @@
 //
 // Both window roles are set up by a creation hook on the first top-level window, before it
 // receives WM_NCCREATE, so that the GL context is made for the window as it will stay: the hook
-// sets its style and parent and subclasses it; the subclass gives it its place at WM_CREATE,
-// before the game sees that message. (The hook's CREATESTRUCT cannot be relied on for any of
+// sets its style and parent and subclasses it (outermost: the subclass sees each message
+// first). The subclass gives the window its place after the game's WM_CREATE, where the
+// display scale (Desktop::scaleWithDisplay) sizes a window of the program's own, and keeps
+// WM_DPICHANGED from resizing the cover. (The hook's CREATESTRUCT cannot be relied on for any of
 // this: Wine 8 hands the hook a copy and ignores what it changes.)
 
 #include <windows.h>
@@ -45,10 +47,13 @@ bool isPressMessage(UINT message) {
 // it), and so does the mouse leaving its starting point; input never reaches the game.
 LRESULT CALLBACK coverProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
+        const LRESULT result = CallWindowProcW(classProc, window, message, wParam, lParam);
         SetWindowPos(window, HWND_TOPMOST, GetSystemMetrics(SM_XVIRTUALSCREEN), GetSystemMetrics(SM_YVIRTUALSCREEN),
                      GetSystemMetrics(SM_CXVIRTUALSCREEN), GetSystemMetrics(SM_CYVIRTUALSCREEN), SWP_NOACTIVATE);
         ShowCursor(FALSE);
+        return result;
     }
+    if (message == WM_DPICHANGED) return 0;
     if (message == WM_SETCURSOR) {
         SetCursor(nullptr);
         return TRUE;
@@ -79,8 +84,10 @@ void fitToHost(HWND window) {
 // child of another process everywhere, so a timer looks at it.
 LRESULT CALLBACK previewProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_CREATE) {
+        const LRESULT result = CallWindowProcW(classProc, window, message, wParam, lParam);
         fitToHost(window);
         SetTimer(window, kHostCheckTimer, kHostCheckMilliseconds, nullptr);
+        return result;
     }
     if (message == WM_TIMER && wParam == kHostCheckTimer) {
         if (IsWindow(host))
