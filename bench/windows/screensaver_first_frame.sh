@@ -36,6 +36,7 @@ export DISPLAY=":$d"
 for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.2; done
 "$wine" wineboot >/dev/null 2>&1; "$wineserver" -w   # the prefix up before the clock starts
 
+scr_for_windows=$("$wine" winepath -w "$run/twistblocks.scr" 2>/dev/null)
 now() { python3 -c "import time; print(time.clock_gettime(time.CLOCK_MONOTONIC_RAW))"; }
 first_frame() {  # first_frame /s|/p: milliseconds from launch to the first swap
     local start pid first=""
@@ -43,7 +44,7 @@ first_frame() {  # first_frame /s|/p: milliseconds from launch to the first swap
     if [ "$1" = /s ]; then
         (cd "$tmp" && WINEDEBUG=-all,trace+wgl,+timestamp exec "$wine" "$run/twistblocks.scr" /s 2>"$tmp/trace") &
     else
-        (cd "$tmp" && WINEDEBUG=-all,trace+wgl,+timestamp exec "$wine" "$host" "$run/twistblocks.scr" 2>"$tmp/trace") &
+        (cd "$tmp" && WINEDEBUG=-all,trace+wgl,+timestamp exec "$wine" "$host" "$scr_for_windows" 2>"$tmp/trace") &
     fi
     pid=$!
     for _ in $(seq 3000); do
