@@ -139,13 +139,14 @@ bool Screensaver::supported() { return true; }
 
 std::string Screensaver::programFile() {
     std::u16string path(MAX_PATH, u'\0');
-    for (;;) {
+    while (path.size() <= 32768) {  // a name that filled the buffer may have been cut
         const DWORD length = GetModuleFileNameW(nullptr, reinterpret_cast<WCHAR*>(path.data()),
                                                 static_cast<DWORD>(path.size()));
         if (length == 0) return {};
         if (length < path.size()) return toUtf8(path.substr(0, length));
         path.resize(path.size() * 2);
     }
+    return {};
 }
 
 bool Screensaver::coverScreen() {
