@@ -20,6 +20,10 @@ TWISTBLOCKS_WINDOWS_RUN_PACKAGES=(
     wine64 wine64-tools libgl1 libxrender1 libxrandr2 libxi6 libxcursor1 libxfixes3 libxcomposite1
     libxinerama1 libxxf86vm1 xvfb x11-apps xdotool imagemagick
 )
+# The Debian package (scripts/package-deb: CPack's DEB generator needs dpkg-shlibdeps and file),
+# and its check (scripts/check-deb: a clean clone, the ecosystem's checkers, man -w).
+TWISTBLOCKS_DEB_BUILD_PACKAGES=(dpkg-dev file)
+TWISTBLOCKS_DEB_CHECK_PACKAGES=(git lintian appstream desktop-file-utils man-db groff-base python3)
 
 install_missing_packages() {  # install_missing_packages PACKAGE...
     local missing=()

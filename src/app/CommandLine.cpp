@@ -57,6 +57,7 @@ const char* usageText() {
            "  --version       show the name and version and exit\n"
            "\n"
            "A window to draw into takes precedence over --fullscreen. The data files are looked\n"
-           "for in the working directory, then in the installation's share/twistblocks.\n"
+           "for in the working directory, beside the program, then in the installation's\n"
+           "share/twistblocks.\n"
            "SIGTERM, SIGINT and SIGHUP end the demo as closing its window does.\n";
 }

@@ -1,6 +1,6 @@
 #include "glload/glut.h"
 
-#include "win/writek.h"
+#include "base/Trace.h"
 
 #include <iterator>
 

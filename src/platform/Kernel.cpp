@@ -1,5 +1,5 @@
 // kernel32 and winmm: threads as waitable handles, Sleep and the millisecond clock (real, or
-// the harness's virtual clock), and the timer period.
+// the harness's virtual clock), the timer period, and the module handle.
 
 #include <windows.h>
 #include <mmsystem.h>
@@ -39,6 +39,9 @@ DWORD takeSignalled(const std::vector<std::shared_ptr<ThreadObject>>& objects, b
 using namespace platform;
 
 namespace {
+
+// The program's module handle, as the Windows loader's usual base address.
+const HINSTANCE moduleInstance = reinterpret_cast<HINSTANCE>(0x400000);
 
 void runThread(LPTHREAD_START_ROUTINE start, LPVOID parameter, DWORD id) {
     adoptThreadId(id);
@@ -124,6 +127,14 @@ MMRESULT WINAPI timeEndPeriod(UINT period) {
     if (it == s.periods.end()) return TIMERR_NOCANDO;
     if (--it->second == 0) s.periods.erase(it);
     return TIMERR_NOERROR;
+}
+
+HMODULE WINAPI GetModuleHandleW(LPCWSTR name) {
+    if (name) {
+        setError(ERROR_MOD_NOT_FOUND);
+        return nullptr;
+    }
+    return moduleInstance;
 }
 
 }  // extern "C"

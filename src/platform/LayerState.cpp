@@ -115,11 +115,8 @@ LRESULT sendAcross(Lock& lk, ThreadQueue& target, SentMessage::Kind kind, HWND h
 }
 
 LRESULT sendLocked(Lock& lk, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    Window* w = state().find(hwnd);
-    if (!w) {
-        setError(ERROR_INVALID_WINDOW_HANDLE);
-        return 0;
-    }
+    Window* w = findOrFail(state(), hwnd);
+    if (!w) return 0;
     if (w->threadId == currentThreadId()) return callProc(lk, hwnd, message, wParam, lParam);
     return sendAcross(lk, *w->queue, SentMessage::Call, hwnd, message, wParam, lParam);
 }

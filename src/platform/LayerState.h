@@ -187,6 +187,22 @@ void forgetWindow(Lock& lk, HWND hwnd);
 // The window, or null with ERROR_INVALID_WINDOW_HANDLE as the last error. Lock held.
 Window* findOrFail(LayerState& s, HWND hwnd);
 
+// How a call on one window begins: the state, its lock taken, and the window (findOrFail's
+// result). WithQueue::yes first makes the calling thread's queue, for calls that send messages.
+//     auto [s, lk, w] = lockWindow(hwnd);
+//     if (!w) return FALSE;
+struct WindowCall {
+    LayerState& s;
+    Lock lk;
+    Window* w;
+};
+enum class WithQueue : bool { no, yes };
+WindowCall lockWindow(HWND hwnd, WithQueue queue = WithQueue::no);
+
+// Copies text into a caller's buffer of size characters, cut to fit and terminated; returns
+// the characters copied (0 for no buffer).
+int copyText(const std::u16string& text, LPWSTR buffer, int size);
+
 // Non-client widths of the frame model for a window style: left, top, right, bottom.
 RECT frameFor(DWORD style);
 

@@ -88,37 +88,29 @@ void redrawTree(Lock& lk, HWND hwnd, const RECT* rect, UINT flags, bool top) {
 extern "C" {
 
 BOOL WINAPI InvalidateRect(HWND hwnd, const RECT* rect, BOOL erase) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = findOrFail(s, hwnd);
+    auto [s, lk, w] = lockWindow(hwnd);
     if (!w) return FALSE;
     invalidateLocked(s, *w, rect, erase);
     return TRUE;
 }
 
 BOOL WINAPI UpdateWindow(HWND hwnd) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    currentQueue();
-    if (!findOrFail(s, hwnd)) return FALSE;
+    auto [s, lk, w] = lockWindow(hwnd, WithQueue::yes);
+    if (!w) return FALSE;
     updateNow(lk, hwnd);
     return TRUE;
 }
 
 BOOL WINAPI RedrawWindow(HWND hwnd, const RECT* rect, HRGN region, UINT flags) {
     if (region) failUnimplemented("RedrawWindow with a region");
-    LayerState& s = state();
-    Lock lk(s.lock);
-    currentQueue();
-    if (!findOrFail(s, hwnd)) return FALSE;
+    auto [s, lk, w] = lockWindow(hwnd, WithQueue::yes);
+    if (!w) return FALSE;
     redrawTree(lk, hwnd, rect, flags, true);
     return TRUE;
 }
 
 HDC WINAPI BeginPaint(HWND hwnd, LPPAINTSTRUCT ps) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = findOrFail(s, hwnd);
+    auto [s, lk, w] = lockWindow(hwnd);
     if (!w || !ps) {
         if (!ps) setError(ERROR_INVALID_PARAMETER);
         return nullptr;

@@ -59,13 +59,8 @@ extern "C" {
 
 HDC WINAPI GetDC(HWND hwnd) {
     if (!hwnd) failUnimplemented("GetDC(NULL) (the screen DC)");
-    LayerState& s = state();
-    Lock lk(s.lock);
-    Window* w = s.find(hwnd);
-    if (!w) {
-        setError(ERROR_INVALID_WINDOW_HANDLE);
-        return nullptr;
-    }
+    auto [s, lk, w] = lockWindow(hwnd);
+    if (!w) return nullptr;
     ++s.dcsTaken;
     return dcOf(s, *w);
 }

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "platform/LayerState.h"
 #include "platform/Video.h"
@@ -50,11 +51,8 @@ void sendSizeAndMove(Lock& lk, HWND hwnd) {
 
 BOOL showLocked(Lock& lk, HWND hwnd, int cmd) {
     LayerState& s = state();
-    Window* w = s.find(hwnd);
-    if (!w) {
-        setError(ERROR_INVALID_WINDOW_HANDLE);
-        return FALSE;
-    }
+    Window* w = findOrFail(s, hwnd);
+    if (!w) return FALSE;
     BOOL wasVisible = w->visible ? TRUE : FALSE;
     bool show = cmd != SW_HIDE;
     if (show != w->visible) {
@@ -95,6 +93,14 @@ Window* findOrFail(LayerState& s, HWND hwnd) {
     Window* w = s.find(hwnd);
     if (!w) setError(ERROR_INVALID_WINDOW_HANDLE);
     return w;
+}
+
+WindowCall lockWindow(HWND hwnd, WithQueue queue) {
+    LayerState& s = state();
+    Lock lk(s.lock);
+    if (queue == WithQueue::yes) currentQueue();
+    Window* w = findOrFail(s, hwnd);
+    return WindowCall{s, std::move(lk), w};
 }
 
 bool isDescendant(LayerState& s, HWND ancestor, HWND hwnd) {
@@ -326,10 +332,7 @@ BOOL WINAPI IsWindow(HWND hwnd) {
 }
 
 BOOL WINAPI MoveWindow(HWND hwnd, int x, int y, int width, int height, BOOL repaint) {
-    LayerState& s = state();
-    Lock lk(s.lock);
-    currentQueue();
-    Window* w = findOrFail(s, hwnd);
+    auto [s, lk, w] = lockWindow(hwnd, WithQueue::yes);
     if (!w) return FALSE;
     RECT old = w->rect;
     w->rect = RECT{x, y, x + std::max(0, width), y + std::max(0, height)};

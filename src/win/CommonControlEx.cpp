@@ -1,6 +1,6 @@
 #include "win/CommonControlEx.h"
 
-#include "win/writek.h"
+#include "base/Trace.h"
 
 CommonControlEx::CommonControlEx(DWORD flags) {
     init.dwSize = sizeof(INITCOMMONCONTROLSEX);

@@ -1,6 +1,6 @@
 #include "win/WindowBase.h"
 
-#include "win/writek.h"
+#include "base/Trace.h"
 
 std::unordered_map<HWND, WindowBase*> windowObjects;
 std::unordered_map<HWND, WNDPROC> previousProcs;

@@ -1,9 +1,9 @@
 #include "win/WindowObject.h"
 
+#include "base/Trace.h"
 #include "win/MainWindow.h"
 #include "win/StatusBar.h"
 #include "win/ToolTip.h"
-#include "win/writek.h"
 
 
 WindowObject::WindowObject(const std::string& caption) : WindowBase(caption) {}

@@ -1,23 +1,3 @@
 #pragma once
-// writek: the trace facility of the window framework and the GL loader. Traces are
-// printf-style lines that are discarded, unless the build sets TWISTBLOCKS_TRACE (then
-// they go to standard error) or a sink is installed (tests read them that way).
-
-#include <cstdint>
-#include <functional>
-#include <string>
-
-void writek(const char* format, ...)
-#if defined(__GNUC__)
-    __attribute__((format(printf, 1, 2)))
-#endif
-    ;
-
-// A handle's value for trace lines ("%08llx"): the handle's full width, not 32 bits of it.
-inline unsigned long long traceHandle(const void* handle) {
-    return static_cast<unsigned long long>(reinterpret_cast<std::uintptr_t>(handle));
-}
-
-// Receives every formatted trace line until replaced; an empty sink discards them again.
-using WritekSink = std::function<void(const std::string& line)>;
-void setWritekSink(WritekSink sink);
+// The tracer lives in base/Trace.h; this name stays for the callers that still use it.
+#include "base/Trace.h"

@@ -1,11 +1,13 @@
 // twistblocks-capture: runs the unchanged demo (the same entry, window, game frame and
 // controller), headless on the virtual clock unless asked otherwise, writes the pictures
 // of the listed frames as DIR/frame-NNNNNN.png, closes the window after N frames as a user
-// would, and exits with the demo's exit code. Run it in the data folder, like the demo.
+// would, and exits with the demo's exit code. It finds the data as the program does.
 
 #include "CaptureOptions.h"
 #include "assets/PngWriter.h"
+#include "app/DataFolder.h"
 #include "app/TwistblocksDemo.h"
+#include "platform/include/Desktop.h"
 
 #include <Harness.h>
 
@@ -23,7 +25,13 @@ int main(int argc, char** argv) {
         return 2;
     }
     std::error_code ignored;
+    // Relative to the folder it was started in, not the data folder it moves to.
+    if (const auto full = std::filesystem::absolute(options.out, ignored); !ignored) options.out = full.string();
     std::filesystem::create_directories(options.out, ignored);
+    if (const std::string problem = enterDataFolder(dataFolderCandidates(Desktop::programFolder())); !problem.empty()) {
+        std::fprintf(stderr, "twistblocks-capture: %s\n", problem.c_str());
+        return 1;
+    }
     if (!options.window) Harness::forceHeadless();
     if (!options.realtime) Harness::useVirtualClock(true);
     bool writeFailed = false;

@@ -1,7 +1,8 @@
-#include "win/writek.h"
+#include "base/Trace.h"
 
 #include <cstdarg>
 #include <cstdio>
+#include <utility>
 
 namespace {
 WritekSink sink;
