@@ -39,16 +39,17 @@ for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.2; done
 scr_for_windows=$("$wine" winepath -w "$run/twistblocks.scr" 2>/dev/null)
 now() { python3 -c "import time; print(time.clock_gettime(time.CLOCK_MONOTONIC_RAW))"; }
 first_frame() {  # first_frame /s|/p: milliseconds from launch to the first swap
-    local start pid first=""
+    local start pid first="" trace
+    trace=$(mktemp "$tmp/trace.XXXX")  # a file of its own: a late line of the last run cannot land in it
     start=$(now)
     if [ "$1" = /s ]; then
-        (cd "$tmp" && WINEDEBUG=-all,trace+wgl,+timestamp exec "$wine" "$run/twistblocks.scr" /s 2>"$tmp/trace") &
+        (cd "$tmp" && WINEDEBUG=-all,trace+wgl,+timestamp exec "$wine" "$run/twistblocks.scr" /s >/dev/null 2>"$trace") &
     else
-        (cd "$tmp" && WINEDEBUG=-all,trace+wgl,+timestamp exec "$wine" "$host" "$scr_for_windows" 2>"$tmp/trace") &
+        (cd "$tmp" && WINEDEBUG=-all,trace+wgl,+timestamp exec "$wine" "$host" "$scr_for_windows" >/dev/null 2>"$trace") &
     fi
     pid=$!
     for _ in $(seq 3000); do
-        first=$(grep -m1 "wglSwapBuffers" "$tmp/trace" 2>/dev/null | cut -d: -f1)
+        first=$(grep -m1 "wglSwapBuffers" "$trace" 2>/dev/null | cut -d: -f1)
         [ -n "$first" ] && break
         sleep 0.01
     done
