@@ -60,9 +60,11 @@ void Desktop::showError(const std::string& message) {
 }
 
 void Desktop::showText(const std::string& text) {
-    // Started with its output going somewhere (a pipe, a file): there.
+    // Started with its output redirected (a pipe, a file): there. A console handle inherited
+    // from the parent is of no use without attaching to that console.
     const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
-    if (output && output != INVALID_HANDLE_VALUE && GetFileType(output) != FILE_TYPE_UNKNOWN) {
+    const DWORD type = output && output != INVALID_HANDLE_VALUE ? GetFileType(output) : FILE_TYPE_UNKNOWN;
+    if (type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE) {
         std::fputs(text.c_str(), stdout);
         std::fflush(stdout);
     } else if (!writeToParentConsole(text)) {

@@ -26,8 +26,12 @@ void sizeForDpi(HWND window) {
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+// A window with a frame of its own. A popup (a full screen) or a child (someone else's
+// window to fill) has its size given, whatever the DPI.
+bool framed(HWND window) { return !(GetWindowLongW(window, GWL_STYLE) & (WS_CHILD | WS_POPUP)); }
+
 LRESULT CALLBACK scaledWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR) {
-    if (message == WM_DPICHANGED) {
+    if (message == WM_DPICHANGED && framed(window)) {
         const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
         SetWindowPos(window, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                      suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -35,7 +39,7 @@ LRESULT CALLBACK scaledWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     }
     if (message == WM_NCDESTROY) RemoveWindowSubclass(window, scaledWindowProc, 0);
     const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
-    if (message == WM_CREATE && result == 0) sizeForDpi(window);
+    if (message == WM_CREATE && result == 0 && framed(window)) sizeForDpi(window);
     return result;
 }
 
