@@ -3,10 +3,9 @@
 // Both window roles are set up by a creation hook on the first top-level window, before it
 // receives WM_NCCREATE, so that the GL context is made for the window as it will stay: the hook
 // sets its style and parent and subclasses it (outermost: the subclass sees each message
-// first). The subclass gives the window its place after the game's WM_CREATE, where the
-// display scale (Desktop::scaleWithDisplay) sizes a window of the program's own, and keeps
-// WM_DPICHANGED from resizing the cover. (The hook's CREATESTRUCT cannot be relied on for any of
-// this: Wine 8 hands the hook a copy and ignores what it changes.)
+// first). The subclass gives the window its place at WM_CREATE, after the game has seen it.
+// (The hook's CREATESTRUCT cannot be relied on for any of this: Wine 8 hands the hook a copy
+// and ignores what it changes.)
 
 #include <windows.h>
 
@@ -53,7 +52,6 @@ LRESULT CALLBACK coverProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
         ShowCursor(FALSE);
         return result;
     }
-    if (message == WM_DPICHANGED) return 0;
     if (message == WM_SETCURSOR) {
         SetCursor(nullptr);
         return TRUE;
