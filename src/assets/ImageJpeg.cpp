@@ -103,12 +103,7 @@ void jpegFinish(JPG_HANDLE* handle) {
 }  // namespace
 
 int32_t jpgGetInfo(const char* path, int32_t* width, int32_t* height, int32_t* bitsPerPixel) {
-    *width = *height = *bitsPerPixel = 0;
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return -1;
-    const int32_t result = jpgGetInfo(file, width, height, bitsPerPixel);
-    std::fclose(file);
-    return result;
+    return getInfoFromPath(path, width, height, bitsPerPixel, jpgGetInfo);
 }
 
 int32_t jpgGetInfo(std::FILE* file, int32_t* width, int32_t* height, int32_t* bitsPerPixel) {

@@ -110,12 +110,7 @@ bool pngDecodeInterlaced(PNG_HANDLE* handle, std::size_t rowBytes) {
 }  // namespace
 
 int32_t pngGetInfo(const char* path, int32_t* width, int32_t* height, int32_t* bitsPerPixel) {
-    *width = *height = *bitsPerPixel = 0;
-    std::FILE* file = std::fopen(path, "rb");
-    if (!file) return -1;
-    const int32_t result = pngGetInfo(file, width, height, bitsPerPixel);
-    std::fclose(file);
-    return result;
+    return getInfoFromPath(path, width, height, bitsPerPixel, pngGetInfo);
 }
 
 int32_t pngGetInfo(std::FILE* file, int32_t* width, int32_t* height, int32_t* bitsPerPixel) {
