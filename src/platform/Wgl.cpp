@@ -117,6 +117,10 @@ HGLRC WINAPI wglCreateContext(HDC dc) {
     std::lock_guard<std::recursive_mutex> v(videoLock());
     setGlAttributes();
     SDL_GLContext gl = SDL_GL_CreateContext(contextWindowOf(w->surface->window));
+    if (!gl && w->surface->foreign) {
+        loseForeignWindow();  // destroyed after the check above: the stand-in takes over
+        gl = SDL_GL_CreateContext(drawableOf(w->surface->window));
+    }
     if (!gl) {
         std::fprintf(stderr, "platform: cannot create a GL context: %s\n", SDL_GetError());
         setError(ERROR_INVALID_PIXEL_FORMAT);
