@@ -6,6 +6,7 @@
 
 #include "app/CommandLine.h"
 #include "app/DataFolder.h"
+#include "app/ScreensaverRun.h"
 #include "app/TwistblocksDemo.h"
 #include "platform/include/Desktop.h"
 
@@ -23,9 +24,10 @@ std::string placeWindow(const CommandLine& line) {
 
 int main(int argc, char** argv) {
     Desktop::closeOnSignals();  // first: a screensaver daemon may end its module at any moment
+    const std::vector<std::string> args = Desktop::arguments(argc, argv);
+    if (const std::optional<int> exitCode = runAsScreensaver(args)) return *exitCode;
     CommandLine line;
-    const std::string badOption =
-        parseCommandLine(Desktop::arguments(argc, argv), std::getenv("XSCREENSAVER_WINDOW"), line);
+    const std::string badOption = parseCommandLine(args, std::getenv("XSCREENSAVER_WINDOW"), line);
     if (!badOption.empty()) {
         Desktop::showError(badOption + " (see twistblocks --help)");
         return 2;

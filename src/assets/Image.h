@@ -47,6 +47,10 @@ struct JPG_HANDLE {
     jpeg_error_mgr* jerr = nullptr;  // the error manager that turns fatal errors into failures
     std::FILE* file = nullptr;
     unsigned char* line = nullptr;  // one decoded row: output width times output components
+    // Our own state: the output size and components x 8, as the header gives them.
+    uint32_t width = 0;
+    uint32_t height = 0;
+    int32_t headerBitsPerPixel = 0;
 };
 
 // The state of one open PNG file.
@@ -56,8 +60,9 @@ struct PNG_HANDLE {
     std::FILE* file = nullptr;
     unsigned char* line = nullptr;  // one decoded row
     int32_t bitsPerPixel = 0;       // of a decoded row: 24 or 32
-    // Our own state: the size, rows handed out, the whole picture of an interlaced
-    // file, and the message of the last library error.
+    // Our own state: the pixel depth the header gives, the size, rows handed out, the
+    // whole picture of an interlaced file, and the message of the last library error.
+    int32_t headerBitsPerPixel = 0;
     uint32_t width = 0;
     uint32_t height = 0;
     uint32_t rowsRead = 0;
@@ -112,7 +117,7 @@ public:
     FileOPstat state = FileOPstat::NONE;
 
 private:
-    // Checks the header on one stream, then hands a second to the decoder.
+    // Opens the stream and hands it to the decoder the name chooses.
     int32_t openStreams(const std::string& name, const std::function<std::FILE*()>& openStream);
 
     std::string fileName;  // for error messages

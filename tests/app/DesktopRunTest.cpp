@@ -243,6 +243,9 @@ TEST(DesktopRunTest, BadOptionsAndMissingDataGiveTheirMessagesAndExitCodes) {
     const std::string bare = (fs::temp_directory_path() / ("twistblocks-bare-" + std::to_string(getpid()))).string();  // no data
     const struct { std::string command; int exitCode; std::string message; } cases[] = {
         {kProgram + " --bogus", 2, "twistblocks: unknown option --bogus"},
+        {kProgram + " /s", 2, "twistblocks: unknown option /s"},  // Windows' screensaver options
+        {kProgram + " /p 1234", 2, "twistblocks: unknown option /p"},
+        {kProgram + " /c", 2, "twistblocks: unknown option /c"},
         {kProgram + " --window-id", 2, "--window-id needs an X window id"},
         {kProgram + " --window-id 12ab", 2, "--window-id needs an X window id"},
         {kProgram + " --window-id 0x100400007", 2, "--window-id needs an X window id"},  // X ids have 29 bits
