@@ -4,7 +4,6 @@
 #include "render/RenderContext.h"
 
 #include <GL/gl.h>
-#include <mmsystem.h>
 
 #include <cstdio>
 

@@ -50,7 +50,7 @@ struct SP3D {
 template <typename T>
 class SpriteList {
 public:
-    // Empty, with room for capacity sprites; memory is touched when a frame first uses a slot.
+    // Empty, with room reserved for capacity sprites.
     void reset(int32_t capacity) {
         slots.release();
         slots.reserve(static_cast<std::size_t>(capacity));
