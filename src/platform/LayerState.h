@@ -137,7 +137,7 @@ LayerState& state();
 ThreadQueue& currentQueue();
 DWORD currentThreadId();
 
-// Wakes a thread blocked in GetMessageW/SendMessageW/MsgWait (Video.cpp: the video thread
+// Wakes a thread blocked in GetMessageW/SendMessageW/MsgWait (Events.cpp: the video thread
 // may wait in SDL). Lock held.
 void wake(ThreadQueue& queue);
 

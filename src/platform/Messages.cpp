@@ -9,6 +9,7 @@
 
 #include "platform/HarnessHooks.h"
 #include "platform/LayerState.h"
+#include "platform/Events.h"
 #include "platform/Video.h"
 
 using namespace platform;

@@ -1,9 +1,10 @@
 #pragma once
 // SDL side of the layer: video start-up (desktop driver or, without a display, the offscreen
-// driver with EGL), SDL windows behind top-level windows, and input events turned into window
-// messages (Video.cpp); WGL and presentation are in Wgl.cpp. Every SDL call of the layer is
-// made under videoLock().
+// driver with EGL) and the SDL windows behind top-level windows (Video.cpp); input events and
+// waits in SDL are in Events.h, WGL and presentation in Wgl.cpp. Every SDL call of the layer
+// is made under videoLock().
 
+#include <cstdint>
 #include <mutex>
 
 #include "platform/LayerState.h"
@@ -30,15 +31,11 @@ bool ensureSurface(Window& w);
 // Follows a window's client size, title or visibility with its SDL window. Lock held.
 void syncSurface(Window& w);
 
-// Makes a thread blocked in SDL_WaitEventTimeout return.
-void pushSdlWake();
+// The top-level window behind an SDL window id, or null. Lock held.
+HWND handleOfSdlWindow(uint32_t sdlWindowId);
 
-// On the video thread with a display: turns pending SDL events into messages. Lock held.
-void pumpSdlEvents(Lock& lk);
-
-// On the video thread with a display: waits for an SDL event (or a wake) up to timeoutMs
-// (-1: no limit). Lock held on entry and exit, released while waiting.
-void waitSdlEvent(Lock& lk, ThreadQueue& queue, int timeoutMs);
+// The SDL event type that wakes a thread waiting in SDL (registered at start-up).
+uint32_t sdlWakeEvent();
 
 // Whether this thread must wait in SDL rather than on its condition variable.
 bool waitsInSdl();

@@ -2,9 +2,10 @@
 // Sprite: the renderer. It owns the 2D and 3D pattern tables (textures cut from images,
 // display lists compiled from OBJ models) and the two sprite lists of the current frame,
 // paces the game loop and draws each frame with OpenGL 1.1 (and a framebuffer object where
-// the driver offers one: ScreenTarget). Its code is in five files:
-// Sprite.cpp (set-up and the sprite store), SpriteTextures.cpp, SpriteModels.cpp,
-// SpritePacing.cpp (the frame cycle) and SpriteDrawing.cpp (drawFrame).
+// the driver offers one: ScreenTarget). The frame cycle is a FramePacer, the two sprite
+// lists and their lock SpriteLists. Its code is in four files: Sprite.cpp (set-up, the
+// sprite store and the frame cycle), SpriteTextures.cpp, SpriteModels.cpp and
+// SpriteDrawing.cpp (drawFrame).
 //
 // Units: 2D sprites and addSprite3DAt take design pixels of the GameInfo design size
 // (origin top left, y downward); addSprite3D takes world units (the plane z = 0 spans -1 to
@@ -30,51 +31,16 @@
 #include "assets/Object3D.h"
 #include "base/Array.h"
 #include "gameinfo/GameInfo.h"
+#include "render/FramePacer.h"
 #include "render/ScreenTarget.h"
+#include "render/SpriteLists.h"
 
 #include <windows.h>
 
+#include <atomic>
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <vector>
-
-// How a sprite is blended. Only zero is told apart: every non-zero value acts as BLEND_ADD.
-// 2D: NORMAL blends with alpha and one minus alpha, ADD with alpha and one (additive).
-// 3D: NORMAL draws opaque (blending off), ADD additive.
-enum BLEND_TYPE : int32_t {
-    BLEND_NORMAL = 0,
-    BLEND_ADD = 1,
-};
-
-// One 2D sprite of the current frame: pattern pcg centred on design pixel (x, y).
-struct SP2D {
-    int32_t pcg = 0;
-    int32_t x = 0;
-    int32_t y = 0;
-    int32_t alpha = 0;    // 0 to 255, drawn as alpha / 255
-    double angle = 0;     // degrees, counter-clockwise on screen
-    double scaleX = 0;    // factors on the pattern's width and height
-    double scaleY = 0;
-    BLEND_TYPE blend = BLEND_NORMAL;
-};
-
-// One 3D sprite of the current frame: model pcg, translated, rotated, then scaled about the
-// model's origin.
-struct SP3D {
-    int32_t pcg = 0;
-    BLEND_TYPE blend = BLEND_NORMAL;
-    double x = 0;  // world units
-    double y = 0;
-    double z = 0;
-    double axisX = 0;  // rotation axis, any length
-    double axisY = 0;
-    double axisZ = 0;
-    double angle = 0;  // degrees about the axis
-    double scaleX = 0;
-    double scaleY = 0;
-    double scaleZ = 0;
-};
 
 // One 2D pattern: its pixels (RGBA bytes in memory, top row first) and its texture. The
 // texture is named at load and gets its mipmapped image from the pixels when a frame first
@@ -172,27 +138,13 @@ public:
     // reading. fileName names the model in messages. With the same results as loadModel.
     int32_t compileModel(Object3D& mesh, const std::string& fileName, int32_t pcg);
 
-    int32_t initialized = 0;
+    // Set last by init; read by drawFrame on the window thread.
+    std::atomic<int32_t> initialized = 0;
     GameInfo* info = nullptr;
     Array<PCG2D> pcg2D;
-    Array<SP2D> sprites2D;  // the slots used so far; capacity2D reserved
-    int32_t capacity2D = 0;
-    int32_t count2D = 0;
     Array<PCG3D> pcg3D;
-    Array<SP3D> sprites3D;  // the slots used so far; capacity3D reserved
-    int32_t capacity3D = 0;
     uint32_t listBase = 0;
-    int32_t count3D = 0;
-    // Pacing (milliseconds of timeGetTime).
-    int32_t frameCounter = 0;  // 0 to 255
-    DWORD initTime = 0;
-    DWORD lastFrameEnd = 0;
-    DWORD frameStart = 0;
-    DWORD frameDuration = 0;
-    DWORD windowStart = 0;
-    DWORD windowDuration = 0;  // of the last measured 255-frame window
-    DWORD frameInterval = 16;
-    int32_t paused = 0;
+    SpriteLists lists;
     uint32_t screenTexture = 0;  // screen.texture(): after a frame with a background, its 3D picture
     double eyeX = 0, eyeY = 0, eyeZ = 3.73205;
     double centerX = 0, centerY = 0, centerZ = 0;
@@ -205,8 +157,7 @@ public:
     float materialColor[32] = {};
 
 private:
-    // The sprite lists, the counts and the pattern entries.
-    std::mutex listsLock;
+    FramePacer pacer;
     // What loadModel is compiling, for createMaterialTexture and drawMaterialFaces.
     Object3D* loadingMesh = nullptr;
     std::string loadingFile;
@@ -214,8 +165,6 @@ private:
     // Sprite positions nearest to the eye first (drawing material by material).
     std::vector<int32_t> nearestFirst;
 
-    // The process-wide lock of the initialised flag and the key reads: it guards single words.
-    static std::mutex& criticalSection();
     // The screen texture drawn back, in the current colour, as the background of the 2D pass.
     void drawBackground(int32_t clientWidth, int32_t clientHeight);
     void drawSprites3D();
@@ -229,7 +178,7 @@ private:
     // list names were left for the parts.
     bool compileParts(PCG3D& pattern, uint32_t list);
     void drawSprites2D();
-    bool isInitialized() const;
+    bool isInitialized() const { return initialized.load() == 1; }
     // Decodes fileName whole; false (message printed) when it does not open.
     static bool readImage(const std::string& fileName, int32_t& width, int32_t& height, Array<uint32_t>& pixels);
     // Gives the texture of a 2D pattern its parameters and mipmapped image from the pixels,

@@ -10,7 +10,7 @@ int32_t Sprite::drawFrame(int32_t clientWidth, int32_t clientHeight) {
     if (!isInitialized()) return 0;
     // A minimised window has no pixels to draw and would divide by a zero height.
     if (clientWidth <= 0 || clientHeight <= 0) return 0;
-    std::lock_guard lock(listsLock);
+    const auto guard = lists.hold();
 
     // The background quad takes the current colour, which the 3D pass leaves as it is (it
     // sets materials, not colours). Opaque white shows the 3D picture unchanged: then the pass
@@ -91,18 +91,19 @@ void Sprite::drawBackground(int32_t clientWidth, int32_t clientHeight) {
 }
 
 bool Sprite::drawSprites3DByMaterial() {
-    if (count3D == 0) return false;
+    const std::span<const SP3D> sprites3D = lists.sprites3D();
+    if (sprites3D.empty()) return false;
     const int32_t pcg = sprites3D[0].pcg;
-    for (int32_t i = 0; i < count3D; ++i)
-        if (sprites3D[i].blend != BLEND_NORMAL || sprites3D[i].pcg != pcg) return false;
+    for (const SP3D& sprite : sprites3D)
+        if (sprite.blend != BLEND_NORMAL || sprite.pcg != pcg) return false;
     const PCG3D& pattern = pcg3D[pcg];  // a bad pcg raises, as in the per-sprite order
     if (pattern.parts == 0) return false;
     // Opaque and depth-tested, each pixel keeps the nearest fragment whatever the order; a
     // material's state is set once instead of once per block.
     // Nearest first, so that the depth test rejects hidden fragments before they are shaded.
-    nearestFirst.resize(static_cast<std::size_t>(count3D));
-    for (int32_t i = 0; i < count3D; ++i) nearestFirst[i] = i;
-    const auto distance = [this](int32_t i) {
+    nearestFirst.resize(sprites3D.size());
+    for (std::size_t i = 0; i < sprites3D.size(); ++i) nearestFirst[i] = static_cast<int32_t>(i);
+    const auto distance = [this, sprites3D](int32_t i) {
         const SP3D& s = sprites3D[i];
         return (s.x - eyeX) * (s.x - eyeX) + (s.y - eyeY) * (s.y - eyeY) + (s.z - eyeZ) * (s.z - eyeZ);
     };
@@ -128,8 +129,7 @@ bool Sprite::drawSprites3DByMaterial() {
 
 void Sprite::drawSprites3D() {
     if (drawSprites3DByMaterial()) return;
-    for (int32_t i = 0; i < count3D; ++i) {
-        const SP3D& sprite = sprites3D[i];
+    for (const SP3D& sprite : lists.sprites3D()) {
         if (sprite.blend != BLEND_NORMAL) {
             glEnable(GL_BLEND);
             glBlendFunc(GL_SRC_ALPHA, GL_ONE);
@@ -150,8 +150,9 @@ void Sprite::drawSprites2D() {
     const double W = info->width;
     const double H = info->height;
     // From the last placed down, so that the first placed ends up on top.
-    for (int32_t i = count2D - 1; i >= 0; --i) {
-        const SP2D& sprite = sprites2D[i];
+    const std::span<const SP2D> sprites2D = lists.sprites2D();
+    for (auto it = sprites2D.rbegin(); it != sprites2D.rend(); ++it) {
+        const SP2D& sprite = *it;
         PCG2D& pattern = pcg2D[sprite.pcg];
         const double hw = pattern.width * sprite.scaleX / H;
         const double hh = pattern.height * sprite.scaleY / H;

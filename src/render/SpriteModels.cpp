@@ -42,7 +42,7 @@ int32_t Sprite::compileModel(Object3D& mesh, const std::string& fileName, int32_
     glLoadIdentity();
     const uint32_t list = listBase + static_cast<uint32_t>(pcg);
     {
-        std::lock_guard lock(listsLock);
+        const auto guard = lists.hold();
         pcg3D[pcg].list = list;
     }
     // Forget the mesh on every way out: it goes with the reader.
@@ -67,11 +67,11 @@ int32_t Sprite::compileModel(Object3D& mesh, const std::string& fileName, int32_
     compiled.parts = 0;
     compiled.partCount = 0;
     {  // the old parts are gone even if compiling the new ones fails
-        std::lock_guard lock(listsLock);
+        const auto guard = lists.hold();
         pcg3D[pcg] = compiled;
     }
     if (compileParts(compiled, list)) {
-        std::lock_guard lock(listsLock);
+        const auto guard = lists.hold();
         pcg3D[pcg] = compiled;
         return 0;
     }

@@ -66,7 +66,7 @@ void Sprite::storePatterns(int32_t firstPcg, std::vector<PCG2D>& patterns) {
             glTexEnvf(GL_TEXTURE_ENV, GL_TEXTURE_ENV_MODE, GL_DECAL);
         }
     }
-    std::lock_guard lock(listsLock);
+    const auto guard = lists.hold();
     for (std::size_t i = 0; i < patterns.size(); ++i) pcg2D[firstPcg + i] = std::move(patterns[i]);
 }
 

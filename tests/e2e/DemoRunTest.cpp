@@ -22,8 +22,7 @@ struct Placement {
 
 std::vector<Placement> placements(const Sprite& sprite) {
     std::vector<Placement> result;
-    for (int32_t i = 0; i < sprite.count3D; ++i) {
-        const SP3D& s = sprite.sprites3D[i];
+    for (const SP3D& s : sprite.lists.sprites3D()) {
         const double half = s.angle * M_PI / 360.0;
         const double length = std::sqrt(s.axisX * s.axisX + s.axisY * s.axisY + s.axisZ * s.axisZ);
         const double k = length > 0 ? std::sin(half) / length : 0.0;

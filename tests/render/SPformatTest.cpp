@@ -11,8 +11,7 @@ protected:
     // (pattern, x, y) of every placed 2D sprite.
     std::vector<std::tuple<int32_t, int32_t, int32_t>> placed() {
         std::vector<std::tuple<int32_t, int32_t, int32_t>> result;
-        for (int32_t i = 0; i < sprite.sprite2DCount(); ++i)
-            result.emplace_back(sprite.sprites2D[i].pcg, sprite.sprites2D[i].x, sprite.sprites2D[i].y);
+        for (const SP2D& s : sprite.lists.sprites2D()) result.emplace_back(s.pcg, s.x, s.y);
         return result;
     }
 

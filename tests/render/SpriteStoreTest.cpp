@@ -21,7 +21,7 @@ TEST_F(SpriteStoreTest, InitReleasesTheContextAndPlacementsStopAtTheCapacity) {
     EXPECT_THROW(sprite.init(1, 1, 1, 1, &window.info), Error);
     for (int32_t i = 0; i < 8192; ++i) ASSERT_EQ(sprite.addSprite2D(1, i, -i), i);
     EXPECT_EQ(sprite.addSprite2D(1, 0, 0), -1);
-    EXPECT_EQ(sprite.sprites2D[8191].x, 8191);
+    EXPECT_EQ(sprite.lists.sprites2D()[8191].x, 8191);
     EXPECT_EQ(sprite.addSprite3D(-1, 0, 0, 0), -1);
     for (int32_t i = 0; i < 8192; ++i) ASSERT_EQ(sprite.addSprite3D(0, i, 0, 0), i);
     EXPECT_EQ(sprite.addSprite3DAt(0, 1, 1, 1), -1);
