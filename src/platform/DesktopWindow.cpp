@@ -54,7 +54,10 @@ void followSize(SDL_Window* window, uint64_t id) {
 }
 
 // X errors about the foreign window mean it is gone (the owner destroyed it between our
-// requests); any other error goes to the handler before ours (SDL's, then Xlib's).
+// requests). Once it is gone, every error is an echo of that (the driver freeing the GC it
+// drew into that window with, say), and Xlib's own handler would exit() from inside a draw;
+// the close is under way already. Any other error goes to the handler before ours (SDL's,
+// then Xlib's).
 XErrorHandler previousErrorHandler = nullptr;
 
 int onXError(Display* display, XErrorEvent* error) {
@@ -63,6 +66,7 @@ int onXError(Display* display, XErrorEvent* error) {
         loseForeignWindow();
         return 0;
     }
+    if (target().lost) return 0;
     return previousErrorHandler ? previousErrorHandler(display, error) : 0;
 }
 
