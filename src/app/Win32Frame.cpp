@@ -1,8 +1,8 @@
 #include "app/Win32Frame.h"
 
+#include "base/Trace.h"
 #include "win/MainWindow.h"
 #include "win/WideText.h"
-#include "win/writek.h"
 
 int Win32Frame::setFrame(MainWindow* newFrame) {
     frame = newFrame;
