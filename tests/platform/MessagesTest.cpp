@@ -41,7 +41,7 @@ TEST(MessageRetrieval, PostedThenInputThenQuitThenPaintAndSentOnesNeverReturned)
     }
     EXPECT_EQ(msg.wParam, 3u);
     EXPECT_EQ(retrieved, (std::vector<UINT>{WM_APP + 1, WM_KEYDOWN}));
-    auto log = messageLog.messages(hwnd);
+    auto log = messagesOf(hwnd);
     EXPECT_NE(std::find(log.begin(), log.end(), UINT(WM_APP + 2)), log.end()) << "the send ran inside GetMessageW";
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.message, UINT(WM_PAINT)) << "the paint is still due after the quit";

@@ -1,12 +1,10 @@
 #pragma once
 // Helpers shared by the platform tests: unique window classes, a window with a GL context,
-// threads of the layer, message pumps, and a log of the messages that window procedures saw,
-// in order, across threads.
+// threads of the layer, message pumps, and a log of the messages that window procedures saw.
 
 #include <windows.h>
 
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -49,16 +47,10 @@ void pumpUntil(UINT message);
 // Dispatches everything that is ready now, without waiting.
 void pumpReady();
 
-struct MessageLog {
-    std::mutex lock;
-    std::vector<std::pair<HWND, UINT>> entries;
-
-    void add(HWND hwnd, UINT message);
-    std::vector<UINT> messages(HWND hwnd);
-    std::vector<std::pair<HWND, UINT>> all();
-    void clear();
-};
-extern MessageLog messageLog;
+// The messages that window procedures logging them saw, in order (all on the test's thread).
+extern std::vector<std::pair<HWND, UINT>> messageLog;
+// Those of one window.
+std::vector<UINT> messagesOf(HWND hwnd);
 
 // A window procedure that logs every message and then calls DefWindowProcW.
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
