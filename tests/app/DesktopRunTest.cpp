@@ -151,42 +151,36 @@ INSTANTIATE_TEST_SUITE_P(
                     Launch{"Fullscreen", "exec " + kProgram + " --fullscreen", true}),
     [](const testing::TestParamInfo<Launch>& info) { return info.param.name; });
 
-// A signal ignored when the program started (nohup, a background job) stays ignored.
-TEST(DesktopRunTest, SignalsIgnoredAtStartStayIgnored) {
-    const ::Window window = makeWindow({40, 30, 200, 160});
-    Program program("trap '' HUP INT && exec " + kProgram + " --window-id " + std::to_string(window));
-    ASSERT_TRUE(waitFor([&] { return taken(window); })) << program.output();
-    kill(program.pid, SIGHUP);
-    kill(program.pid, SIGINT);
-    ASSERT_EQ(program.finish(3s), -1) << "ended by an ignored signal\n" << program.output();  // else no pid to signal
-    kill(program.pid, SIGTERM);
-    EXPECT_EQ(program.finish(), 0) << program.output();
-    XDestroyWindow(display(), window);
-}
-
 // The program closes as its own window's close would, with 0, when SIGTERM comes at random
 // moments while it loads (it has taken its window), and when the owner destroys the window
 // without a signal (a preview closing, the host quitting) right after the program took it and
-// while it is drawn into. SIGTERM while it runs ends every DrawingIntoAWindow case.
-TEST(DesktopRunTest, SigtermWhileLoadingOrTheWindowDestroyedEndsTheProgramWithZero) {
+// while it is drawn into. A signal ignored when it started (nohup, a background job) stays
+// ignored. SIGTERM while it runs ends every DrawingIntoAWindow case.
+TEST(DesktopRunTest, SignalsAndTheWindowsDestructionEndTheProgramWithZero) {
     std::mt19937 random(20261207);
-    enum Ending { sigterm, destroyedTaken, destroyedDrawn };
-    for (const Ending ending : {sigterm, sigterm, sigterm, destroyedTaken, destroyedDrawn}) {
+    enum Ending { sigterm, sigtermAfterIgnoredOnes, destroyedTaken, destroyedDrawn };
+    for (const Ending ending : {sigterm, sigterm, sigterm, sigtermAfterIgnoredOnes, destroyedTaken, destroyedDrawn}) {
         XClearWindow(display(), DefaultRootWindow(display()));
         const Rect area{40, 30, 200, 160};
         const ::Window window = makeWindow(area);
-        Program program("exec " + kProgram + " --window-id " + std::to_string(window));
+        const std::string ignoring = ending == sigtermAfterIgnoredOnes ? "trap '' HUP INT && " : "";
+        Program program(ignoring + "exec " + kProgram + " --window-id " + std::to_string(window));
         ASSERT_TRUE(waitFor([&] { return ending == destroyedDrawn ? drawnOnlyOver(area, kMagenta) : taken(window); }))
             << program.output();
-        if (ending == sigterm) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(random() % 100));
+        if (ending == sigtermAfterIgnoredOnes) {
+            kill(program.pid, SIGHUP);
+            kill(program.pid, SIGINT);
+            ASSERT_EQ(program.finish(3s), -1) << "ended by an ignored signal\n" << program.output();  // else no pid to signal
+        }
+        if (ending == sigterm) std::this_thread::sleep_for(std::chrono::milliseconds(random() % 100));
+        if (ending <= sigtermAfterIgnoredOnes) {
             kill(program.pid, SIGTERM);
         } else {
             XDestroyWindow(display(), window);
             XSync(display(), False);
         }
         EXPECT_EQ(program.finish(), 0) << "ending " << ending << "\n" << program.output();
-        if (ending == sigterm) XDestroyWindow(display(), window);
+        if (ending <= sigtermAfterIgnoredOnes) XDestroyWindow(display(), window);
     }
 }
 
