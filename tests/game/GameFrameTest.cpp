@@ -47,13 +47,12 @@ public:
     bool contextAliveAtDestroy = false;
 };
 
-int runUntilClosed() {
+// Closes `closing` when given, then serves messages until the quit; GetMessageW's last result.
+int runUntilClosed(HWND closing = nullptr) {
+    if (closing) PostMessageW(closing, WM_CLOSE, 0, 0);
     MSG message;
     int result;
-    while ((result = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while ((result = GetMessageW(&message, nullptr, 0, 0)) > 0) DispatchMessageW(&message);
     return result;
 }
 
@@ -71,8 +70,7 @@ TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
     ScriptedGame game;
     ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
     while (game.passes < 5) Sleep(1);
-    PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(runUntilClosed(), 0);
+    EXPECT_EQ(runUntilClosed(game.getHwnd()), 0);
     EXPECT_TRUE(game.loopStoppedBeforeDestroy);
     EXPECT_TRUE(game.contextAliveAtDestroy);
 }
@@ -90,8 +88,7 @@ TEST_F(GameFrameTest, APaintWithNothingToUpdateDrawsNothing) {
     EXPECT_EQ(Harness::presentedFrames(), before);
     RedrawWindow(game.getHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(Harness::presentedFrames(), before + 1);
-    PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(runUntilClosed(), 0);
+    EXPECT_EQ(runUntilClosed(game.getHwnd()), 0);
 }
 
 TEST_F(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
@@ -129,6 +126,5 @@ TEST_F(GameFrameTest, LosingTheFocusReleasesTheHeldKeys) {
         SendMessageW(game.getHwnd(), leaving, 0, 0);
         EXPECT_EQ(game.getGameInfo().commandKeys, 0) << leaving;
     }
-    PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(runUntilClosed(), 0);
+    EXPECT_EQ(runUntilClosed(game.getHwnd()), 0);
 }
