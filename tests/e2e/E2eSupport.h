@@ -9,6 +9,7 @@
 
 #include <Harness.h>
 
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -50,10 +51,10 @@ private:
     std::vector<PuzzleFrame> recorded;
 };
 
-// Runs the game in this thread's message loop until it closes (after `frames` presented
-// frames when non-zero) and returns the program's exit code. The working directory must
-// hold the data files.
+// Runs the game from the data folder in this thread's message loop until it closes (after
+// `frames` presented frames when non-zero) and returns the program's exit code.
 inline int runObserved(ObservedGame& game, unsigned long frames) {
+    std::filesystem::current_path(TWISTBLOCKS_DATA_DIR);
     Harness::forceHeadless();
     Harness::useVirtualClock(true);
     Harness::closeAfterFrames(frames);
