@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <random>
 #include <tuple>
@@ -42,13 +43,10 @@ void expectOrientationsMatchCells(InspectableCube& cube) {
 // Every pose of `a` has one of `b` at the same place in the same orientation.
 void expectSamePoses(const Array<Anim>& a, const Array<Anim>& b) {
     ASSERT_EQ(a.size(), b.size());
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        bool found = false;
-        for (const Anim& other : b)
-            found = found || (std::fabs(a[i].pos.x - other.pos.x) < 1e-9 && std::fabs(a[i].pos.y - other.pos.y) < 1e-9 &&
-                              std::fabs(a[i].pos.z - other.pos.z) < 1e-9 && sameRotation(a[i].rot, other.rot));
-        ASSERT_TRUE(found) << "pose " << i;
-    }
+    for (std::size_t i = 0; i < a.size(); ++i)
+        ASSERT_TRUE(std::any_of(b.begin(), b.end(), [&](const Anim& o) {
+            return std::hypot(a[i].pos.x - o.pos.x, a[i].pos.y - o.pos.y, a[i].pos.z - o.pos.z) < 1e-9 && sameRotation(a[i].rot, o.rot);
+        })) << "pose " << i;
 }
 
 }  // namespace
@@ -109,13 +107,11 @@ TEST(TwistblockTest, RandomTurnsKeepTheInvariantAndUnwind) {
         }
         for (auto it = moves.rbegin(); it != moves.rend(); ++it)
             cube.rotate(std::get<0>(*it), std::get<1>(*it), 4 - std::get<2>(*it));
-        for (int z = 0; z < n; ++z)
-            for (int y = 0; y < n; ++y)
-                for (int x = 0; x < n; ++x) {
-                    const Block& b = cube.at(x, y, z);
-                    ASSERT_EQ(std::tie(b.x, b.y, b.z), std::tie(x, y, z));
-                    ASSERT_TRUE(sameRotation(b.rot, Quaternion()));
-                }
+        for (int cell = 0; cell < n * n * n; ++cell) {
+            const Block& b = cube.at(cell % n, cell / n % n, cell / (n * n));
+            ASSERT_EQ(std::tuple(b.x, b.y, b.z), std::tuple(cell % n, cell / n % n, cell / (n * n)));
+            ASSERT_TRUE(sameRotation(b.rot, Quaternion()));
+        }
     }
 }
 
