@@ -1,6 +1,7 @@
-// Message queues and threads: retrieval order, cross-thread sends (nested sends, sends to a
-// dying window), and what a thread's handle promises once it is signalled. (A destroy handler
-// serving the sends of the thread it waits for is the game window's close, in its tests.)
+// Message queues and threads: retrieval order, cross-thread sends and repaints (the frame
+// hand-over's: on the owner's thread, none where nothing is due), and what a thread's handle
+// promises once it is signalled. (A destroy handler serving the sends of the thread it waits
+// for is the game window's close, in its tests.)
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -19,10 +20,7 @@ LRESULT CALLBACK echoProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return message == WM_APP ? LRESULT(wParam * 2 + 1) : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void waitForIncomingSend() {
-    while (MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
-    }
-}
+void waitForIncomingSend() { MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_SENDMESSAGE); }
 
 TEST(MessageRetrieval, PostedThenInputThenQuitThenPaintAndSentOnesNeverReturned) {
     messageLog.clear();
@@ -104,6 +102,49 @@ TEST(Threads, WindowsOfAThreadAreGoneWhenItsHandleIsSignalled) {
     ASSERT_NE(left.load(), nullptr);
     EXPECT_FALSE(IsWindow(left));
     EXPECT_EQ(SendMessageW(left, WM_APP, 1, 0), 0);
+}
+
+std::atomic<int> paints{0};
+std::atomic<int> foreignPaints{0};
+std::thread::id ownerThread;
+
+LRESULT CALLBACK countingPaintProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
+    if (std::this_thread::get_id() != ownerThread) ++foreignPaints;
+    ++paints;
+    return 0;
+}
+
+TEST(Painting, CrossThreadRedrawsEachReturnAfterTheOwnersPaint) {
+    ownerThread = std::this_thread::get_id();
+    HWND hwnd = createTestWindow(registerTestClass(countingPaintProc));
+    pumpReady();
+    paints = 0;
+    foreignPaints = 0;
+    std::atomic<int> missed{0};
+    auto worker = [&]() -> DWORD {
+        for (int i = 0; i < 2000; ++i) {
+            int before = paints;
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            if (paints <= before) ++missed;
+        }
+        PostMessageW(hwnd, WM_APP, 0, 0);
+        return 0;
+    };
+    HANDLE t = startThread(&worker);
+    pumpUntil(WM_APP);
+    EXPECT_TRUE(waitAndClose(t));
+    EXPECT_EQ(missed, 0);
+    EXPECT_EQ(foreignPaints, 0);
+    paints = 0;
+    EXPECT_TRUE(UpdateWindow(hwnd));
+    ShowWindow(hwnd, SW_HIDE);
+    EXPECT_TRUE(RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW));
+    EXPECT_EQ(paints, 0) << "nothing was left to paint, and hidden windows are not painted";
+    DestroyWindow(hwnd);
 }
 
 // Per-thread data whose destructor takes a while, as the GL driver's per-thread cleanup may.
