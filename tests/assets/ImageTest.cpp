@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -110,12 +111,9 @@ TEST_F(ImageTest, JpegPixelsAreOpaqueInEveryColourSpace) {
         const std::vector<uint32_t> pixels = decode(jpeg("c.jpg", 16, c.components, samples), &bpp);
         EXPECT_EQ(bpp, 8 * c.components);
         ASSERT_EQ(pixels.size(), 256u);
-        for (const uint32_t p : {pixels[0], pixels[255]}) {
-            EXPECT_NEAR(p & 0xFF, c.r, 3);
-            EXPECT_NEAR(p >> 8 & 0xFF, c.g, 3);
-            EXPECT_NEAR(p >> 16 & 0xFF, c.b, 3);
-            EXPECT_EQ(p >> 24, 255u);
-        }
+        for (const uint32_t p : {pixels[0], pixels[255]})
+            for (const auto& [shift, value, tolerance] : {std::tuple{0u, c.r, 3}, {8u, c.g, 3}, {16u, c.b, 3}, {24u, 255u, 0}})
+                EXPECT_NEAR(p >> shift & 0xFF, value, tolerance) << "bits from " << shift;
     }
 }
 
