@@ -36,9 +36,7 @@ TEST(LineReaderTest, FileLinesAcrossTheBufferEdgeReadLikeMemory) {
     TempDir dir;
     for (const std::size_t crAt : {8190u, 8191u, 8192u, 16383u}) {
         SCOPED_TRACE(crAt);
-        std::string text(crAt, 'x');
-        text += "\r\nnext\rlast\r";
-        text += std::string(20000, 'y') + "\r\n" + "end";
+        const std::string text = std::string(crAt, 'x') + "\r\nnext\rlast\r" + std::string(20000, 'y') + "\r\nend";
         const auto path = dir / "lines.txt";
         std::ofstream(path, std::ios::binary) << text;
         const std::vector<std::string> fromFile = allLines(LineReader::openFile(path.string()));

@@ -10,7 +10,6 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace {
 

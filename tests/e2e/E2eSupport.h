@@ -64,6 +64,3 @@ inline int runObserved(ObservedGame& game, unsigned long frames) {
     Harness::setPictureHook(nullptr);
     return result;
 }
-
-// Reads a PNG with the project's decoder into RGBA pixels; false when it cannot.
-bool readPicture(const std::string& path, int& width, int& height, std::vector<uint32_t>& pixels);

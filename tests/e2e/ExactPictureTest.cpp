@@ -3,6 +3,7 @@
 // step or two of the software rasteriser.
 
 #include "E2eSupport.h"
+#include "assets/Image.h"
 
 #include <gtest/gtest.h>
 
@@ -31,6 +32,17 @@ std::pair<int, int> compareChannels(const std::vector<uint32_t>& actual, const s
         over += worst > kMaxChannelStep;
     }
     return {over, largest};
+}
+
+// Reads a PNG with the project's decoder into RGBA pixels; false when it cannot.
+bool readPicture(const std::string& path, int& width, int& height, std::vector<uint32_t>& pixels) {
+    Image image;
+    if (image.open(path, "r") != 0) return false;
+    width = image.getWidth();
+    height = image.getHeight();
+    const Array<uint32_t> rows = image.readPixels(height);
+    pixels.assign(rows.begin(), rows.end());
+    return pixels.size() == static_cast<std::size_t>(width) * height;
 }
 
 }  // namespace
