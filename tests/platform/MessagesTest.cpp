@@ -28,7 +28,7 @@ TEST(MessageRetrieval, PostedThenInputThenQuitThenPaintAndSentOnesNeverReturned)
     Harness::injectKey('A', true, hwnd);
     PostMessageW(hwnd, WM_APP + 1, 0, 0);
     PostQuitMessage(3);
-    auto sender = [&]() -> DWORD { return DWORD(SendMessageW(hwnd, WM_APP + 2, 0, 0) + 1); };
+    auto sender = [&] { SendMessageW(hwnd, WM_APP + 2, 0, 0); };
     HANDLE t = startThread(&sender);
     waitForIncomingSend();
     std::vector<UINT> retrieved;
@@ -63,12 +63,11 @@ TEST(CrossThreadSend, SenderRunsMessagesSentToItWhileItWaits) {
     HWND mainWindow = createTestWindow(registerTestClass(askBackProc));
     auto workerCls = registerTestClass(echoProc);
     std::atomic<LRESULT> result{0};
-    auto worker = [&]() -> DWORD {
+    auto worker = [&] {
         workerWindow = createTestWindow(workerCls, WS_OVERLAPPEDWINDOW);
         result = SendMessageW(mainWindow, WM_APP, 20, 0);
         DestroyWindow(workerWindow);
         PostMessageW(mainWindow, WM_APP + 1, 0, 0);
-        return 0;
     };
     HANDLE t = startThread(&worker);
     pumpUntil(WM_APP + 1);
@@ -80,10 +79,7 @@ TEST(CrossThreadSend, SenderRunsMessagesSentToItWhileItWaits) {
 TEST(CrossThreadSend, DestroyingTheTargetReleasesBlockedSendersWithZero) {
     HWND hwnd = createTestWindow(registerTestClass(echoProc));
     std::atomic<LRESULT> result{-5};
-    auto worker = [&]() -> DWORD {
-        result = SendMessageW(hwnd, WM_APP, 1, 0);
-        return 0;
-    };
+    auto worker = [&] { result = SendMessageW(hwnd, WM_APP, 1, 0); };
     HANDLE t = startThread(&worker);
     waitForIncomingSend();
     EXPECT_TRUE(DestroyWindow(hwnd));  // does not run the queued send: the layer drops it
@@ -94,10 +90,7 @@ TEST(CrossThreadSend, DestroyingTheTargetReleasesBlockedSendersWithZero) {
 TEST(Threads, WindowsOfAThreadAreGoneWhenItsHandleIsSignalled) {
     static auto cls = registerTestClass(echoProc);
     std::atomic<HWND> left{nullptr};
-    auto worker = [&]() -> DWORD {
-        left = createTestWindow(cls);  // never destroyed by the thread itself
-        return 0;
-    };
+    auto worker = [&] { left = createTestWindow(cls); };  // never destroyed by the thread itself
     EXPECT_TRUE(waitAndClose(startThread(&worker)));
     ASSERT_NE(left.load(), nullptr);
     EXPECT_FALSE(IsWindow(left));
@@ -125,14 +118,13 @@ TEST(Painting, CrossThreadRedrawsEachReturnAfterTheOwnersPaint) {
     paints = 0;
     foreignPaints = 0;
     std::atomic<int> missed{0};
-    auto worker = [&]() -> DWORD {
+    auto worker = [&] {
         for (int i = 0; i < 2000; ++i) {
             int before = paints;
             RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
             if (paints <= before) ++missed;
         }
         PostMessageW(hwnd, WM_APP, 0, 0);
-        return 0;
     };
     HANDLE t = startThread(&worker);
     pumpUntil(WM_APP);
@@ -157,11 +149,7 @@ struct SlowPerThreadData {
 };
 
 TEST(Threads, HandleIsSignalledOnlyAfterThePerThreadDataIsGone) {
-    auto worker = []() -> DWORD {
-        static thread_local SlowPerThreadData data;
-        (void)&data;
-        return 0;
-    };
+    auto worker = [] { static thread_local SlowPerThreadData data; (void)&data; };
     HANDLE t = startThread(&worker);
     ASSERT_EQ(MsgWaitForMultipleObjects(1, &t, FALSE, INFINITE, 0), WAIT_OBJECT_0);
     EXPECT_TRUE(perThreadDataGone) << "the handle was signalled while the thread's destructors still ran";

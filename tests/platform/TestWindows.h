@@ -34,8 +34,7 @@ constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 |
 // Runs (*body)() on a thread of the layer and returns its handle.
 template <class F>
 HANDLE startThread(F* body) {
-    return CreateThread(
-        nullptr, 0, [](LPVOID p) -> DWORD { return (*static_cast<F*>(p))(); }, body, 0, nullptr);
+    return CreateThread(nullptr, 0, [](LPVOID p) -> DWORD { return (*static_cast<F*>(p))(), 0; }, body, 0, nullptr);
 }
 
 // Waits for a thread's handle without serving messages, then closes it; false if the wait failed.

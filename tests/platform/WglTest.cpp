@@ -17,11 +17,10 @@ TEST(Wgl, ContextIsCurrentOnOneThreadAtATime) {
     ASSERT_TRUE(wglMakeCurrent(w.dc, w.rc));
     std::atomic<BOOL> taken{TRUE}, deleted{TRUE};
     std::atomic<DWORD> error{0};
-    auto intruder = [&]() -> DWORD {
+    auto intruder = [&] {
         taken = wglMakeCurrent(w.dc, w.rc);
         error = GetLastError();
         deleted = wglDeleteContext(w.rc);
-        return 0;
     };
     ASSERT_TRUE(waitAndClose(startThread(&intruder)));
     EXPECT_FALSE(taken) << "held by the main thread";
