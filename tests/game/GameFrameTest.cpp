@@ -16,8 +16,12 @@ constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN | WS
 // A game whose loop runs until the window closes, doing what the test asks each pass.
 class ScriptedGame : public GameFrame {
 public:
-    // A class of its own each, so that the tests can run in one process.
-    ScriptedGame() : GameFrame("scripted", "ScriptedGame" + std::to_string(++created)) {}
+    // A class of its own each, so that the tests can run in one process; headless, on the
+    // virtual clock.
+    ScriptedGame() : GameFrame("scripted", "ScriptedGame" + std::to_string(++created)) {
+        Harness::forceHeadless();
+        Harness::useVirtualClock(true);
+    }
     static inline int created = 0;
 
     int gameLoop() override {
@@ -56,17 +60,9 @@ int runUntilClosed(HWND closing = nullptr) {
     return result;
 }
 
-class GameFrameTest : public testing::Test {
-protected:
-    void SetUp() override {
-        Harness::forceHeadless();
-        Harness::useVirtualClock(true);
-    }
-};
-
 }  // namespace
 
-TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
+TEST(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
     ScriptedGame game;
     ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
     while (game.passes < 5) Sleep(1);
@@ -77,7 +73,7 @@ TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
 
 // Windows can deliver a cross-thread RedrawWindow as a sent WM_PAINT after a queued one has
 // already drawn and validated the window; that second paint must not draw the frame again.
-TEST_F(GameFrameTest, APaintWithNothingToUpdateDrawsNothing) {
+TEST(GameFrameTest, APaintWithNothingToUpdateDrawsNothing) {
     ScriptedGame game;
     game.presentAtOnce = true;
     ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
@@ -91,7 +87,7 @@ TEST_F(GameFrameTest, APaintWithNothingToUpdateDrawsNothing) {
     EXPECT_EQ(runUntilClosed(game.getHwnd()), 0);
 }
 
-TEST_F(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
+TEST(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
     std::mt19937 random(99);
     for (int round = 0; round < 20; ++round) {
         SCOPED_TRACE(round);
@@ -117,7 +113,7 @@ TEST_F(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
 
 // Space held, then the focus goes to another window, where Space is released: this window
 // never sees the WM_KEYUP, and the held keys must not stay down (the game would stay paused).
-TEST_F(GameFrameTest, LosingTheFocusReleasesTheHeldKeys) {
+TEST(GameFrameTest, LosingTheFocusReleasesTheHeldKeys) {
     ScriptedGame game;
     ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
     for (const UINT leaving : {WM_KILLFOCUS, WM_ACTIVATEAPP}) {
