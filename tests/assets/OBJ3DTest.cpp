@@ -13,12 +13,11 @@
 
 namespace {
 
-// Loads a model held in memory; files maps every path the loader may open to its text.
+// Loads a model held in memory; texts maps every path the loader may open to its text.
 struct MemoryLoad {
     explicit MemoryLoad(std::initializer_list<std::pair<const std::string, std::string>> texts,
-                        const std::string& model = "m/x.obj")
-        : files(texts) {
-        loader.readFrom([this](const std::string& path, std::string& text) {
+                        const std::string& model = "m/x.obj") {
+        loader.readFrom([files = std::map<std::string, std::string>(texts)](const std::string& path, std::string& text) {
             const auto found = files.find(path);
             if (found == files.end()) return false;
             text = found->second;
@@ -35,7 +34,6 @@ struct MemoryLoad {
     }
     const Object3D& mesh() const { return *loader.mesh; }
 
-    std::map<std::string, std::string> files;
     OBJ3D loader;
     std::string output;
     std::string error;

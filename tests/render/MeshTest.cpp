@@ -20,11 +20,9 @@ protected:
         testing::internal::CaptureStdout();
         const int32_t result =
             sprite.loadModel(writeTempFile(name + ".obj", squareObj(name + ".mtl", "m", withNormals)), pcg);
-        output = testing::internal::GetCapturedStdout();
+        testing::internal::GetCapturedStdout();
         return result;
     }
-
-    std::string output;
 };
 
 // Light 0 at (1, 1, 4.5) with white diffuse and (0.5, 0.5, 0.5) ambient, GL's default
