@@ -80,7 +80,7 @@ void print(const Sample& s) {
 class SoakFrame : public myGameFrame {
 public:
     SoakFrame(uint64_t wrapFrame, std::string dir)
-        : myGameFrame("Twistblocks Demo", "OpenGLtest", PuzzleSchedule::kTickWrap - static_cast<int32_t>(wrapFrame)),
+        : myGameFrame(kDemoCaption, kDemoWindowClass, PuzzleSchedule::kTickWrap - static_cast<int32_t>(wrapFrame)),
           wrapFrame(wrapFrame), dir(std::move(dir)) {}
 
     std::vector<Sample> samples;

@@ -4,7 +4,8 @@
 Every #include of one src/ folder's file by another's is an edge. The order is the build's
 (TWISTBLOCKS_FOLDERS in CMakeLists.txt): a folder may include only folders before it. The
 headers of the Win32 stand-in (<windows.h>, <commctrl.h>, <mmsystem.h>, <GL/...> and the
-rest of src/platform/include) count as the platform folder, whichever side supplies them.
+rest of src/platform/include) and of the desktop's interface (<Desktop.h>, <Screensaver.h> in
+src/platform/desktop) count as the platform folder, whichever side supplies them.
 
 Prints every edge with how often it occurs, then each include against the order with file:line,
 and exits 1 if there is one.
@@ -23,8 +24,8 @@ SOURCE_SUFFIXES = {".h", ".hpp", ".c", ".cc", ".cpp"}
 
 def platform_headers(root):
     """Angle-bracket includes the platform folder stands in for."""
-    names = {p.relative_to(root / "src/platform/include").as_posix()
-             for p in (root / "src/platform/include").rglob("*") if p.is_file()}
+    names = {p.relative_to(root / "src/platform" / folder).as_posix()
+             for folder in ("include", "desktop") for p in (root / "src/platform" / folder).rglob("*") if p.is_file()}
     return names | {"windows.h", "commctrl.h", "mmsystem.h"}
 
 

@@ -3,8 +3,9 @@
 #include "app/DataFolder.h"
 #include "app/ScreensaverMode.h"
 #include "app/TwistblocksDemo.h"
-#include "platform/include/Desktop.h"
-#include "platform/include/Screensaver.h"
+
+#include <Desktop.h>
+#include <Screensaver.h>
 
 namespace {
 

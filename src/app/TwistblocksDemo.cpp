@@ -2,10 +2,11 @@
 
 #include "app/Win32Frame.h"
 #include "game/myGameFrame.h"
-#include "platform/include/Desktop.h"
+
+#include <Desktop.h>
 
 int runTwistblocksDemo(std::string* failure) {
-    myGameFrame frame("Twistblocks Demo", "OpenGLtest");
+    myGameFrame frame(kDemoCaption, kDemoWindowClass);
     return runTwistblocksDemo(frame, failure);
 }
 

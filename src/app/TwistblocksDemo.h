@@ -10,5 +10,9 @@
 
 class myGameFrame;
 
+// The demo's main window: its caption and its window class.
+inline constexpr char kDemoCaption[] = "Twistblocks Demo";
+inline constexpr char kDemoWindowClass[] = "OpenGLtest";
+
 int runTwistblocksDemo(std::string* failure = nullptr);
 int runTwistblocksDemo(myGameFrame& frame, std::string* failure = nullptr);

@@ -8,7 +8,8 @@
 #include "app/DataFolder.h"
 #include "app/ScreensaverRun.h"
 #include "app/TwistblocksDemo.h"
-#include "platform/include/Desktop.h"
+
+#include <Desktop.h>
 
 namespace {
 

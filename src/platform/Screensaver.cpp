@@ -1,7 +1,7 @@
 // The layer's side of Screensaver.h: X11 and Wayland desktops run screensavers their own way
 // (XScreenSaver's --window-id and --root, see Desktop.h).
 
-#include "platform/include/Screensaver.h"
+#include <Screensaver.h>
 
 #include "platform/Unimplemented.h"
 

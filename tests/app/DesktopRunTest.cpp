@@ -244,18 +244,12 @@ TEST(DesktopRunTest, BadOptionsAndMissingDataGiveTheirMessagesAndExitCodes) {
     const struct { std::string command; int exitCode; std::string message; } cases[] = {
         {kProgram + " --bogus", 2, "twistblocks: unknown option --bogus"},
         {kProgram + " /s", 2, "twistblocks: unknown option /s"},  // Windows' screensaver options
-        {kProgram + " /p 1234", 2, "twistblocks: unknown option /p"},
-        {kProgram + " /c", 2, "twistblocks: unknown option /c"},
-        {kProgram + " --window-id", 2, "--window-id needs an X window id"},
-        {kProgram + " --window-id 12ab", 2, "--window-id needs an X window id"},
         {kProgram + " --window-id 0x100400007", 2, "--window-id needs an X window id"},  // X ids have 29 bits
         {"XSCREENSAVER_WINDOW=none " + kProgram, 2, "XSCREENSAVER_WINDOW is not an X window id: none"},
         {"XSCREENSAVER_WINDOW=none " + kProgram + " --help", 0, "--window-id ID"},  // help needs no window
-        {"XSCREENSAVER_WINDOW=none " + kProgram + " --version", 0, "twistblocks "},
         {kProgram + " --window-id 0x7ffffff", 1, "there is no X window 0x7ffffff"},
         {"mkdir -p " + bare + "/bin && cp " + kInstalled + " " + bare + "/bin && cd /tmp && exec " + bare + "/bin/twistblocks",
          1, "in /tmp, " + bare + "/bin, " + bare + "/share/twistblocks\n"},
-        {kProgram + " --help", 0, "--window-id ID"},
     };
     for (const auto& c : cases) {
         Program program(c.command);

@@ -1,9 +1,9 @@
 #pragma once
-// Running the whole demo inside a test: the same runner, game frame and controller as the
-// program, headless on the virtual clock, observed through the controller's per-frame
+// Running the whole demo inside a test: the program's own entry with its game frame and
+// controller, headless on the virtual clock, observed through the controller's per-frame
 // state and the pictures it presents.
 
-#include "app/Win32Frame.h"
+#include "app/TwistblocksDemo.h"
 #include "game/myGameFrame.h"
 #include "win/WideText.h"
 
@@ -17,7 +17,7 @@
 // The demo's puzzle window, recording the controller's state after every pass.
 class ObservedGame : public myGameFrame {
 public:
-    ObservedGame() : myGameFrame("Twistblocks Demo", "OpenGLtest") {}
+    ObservedGame() : myGameFrame(kDemoCaption, kDemoWindowClass) {}
 
     // Runs on the loop thread after each pass, with the pass's frame number (from 0).
     std::function<void(std::size_t frame, const PuzzleFrame&, Sprite&)> onFrame;
@@ -51,20 +51,15 @@ private:
 };
 
 // Runs the game in this thread's message loop until it closes (after `frames` presented
-// frames when non-zero) and returns the runner's result. The working directory must hold
-// the data files.
+// frames when non-zero) and returns the program's exit code. The working directory must
+// hold the data files.
 inline int runObserved(ObservedGame& game, unsigned long frames) {
     Harness::forceHeadless();
     Harness::useVirtualClock(true);
     Harness::closeAfterFrames(frames);
-    game.setClientSize(512, 512);
-    Win32Frame runner;
-    runner.setFrame(&game);
-    runner.setWindowRect(CW_USEDEFAULT, CW_USEDEFAULT, 520, 539);
-    runner.setStyle(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
-    const int result = runner.run();
+    const int result = runTwistblocksDemo(game);
     // The next run in this process registers the class again.
-    UnregisterClassW(WideText("OpenGLtest").get(), GetModuleHandleW(nullptr));
+    UnregisterClassW(WideText(kDemoWindowClass).get(), GetModuleHandleW(nullptr));
     Harness::setPictureHook(nullptr);
     return result;
 }

@@ -7,8 +7,8 @@
 #include "assets/PngWriter.h"
 #include "app/DataFolder.h"
 #include "app/TwistblocksDemo.h"
-#include "platform/include/Desktop.h"
 
+#include <Desktop.h>
 #include <Harness.h>
 
 #include <cstdio>

@@ -10,7 +10,8 @@
 #include <cstdio>
 
 #include "base/Utf.h"
-#include "platform/include/Desktop.h"
+
+#include <Desktop.h>
 
 namespace {
 

@@ -6,8 +6,9 @@
 
 #include <commctrl.h>
 
-#include "platform/include/Desktop.h"
 #include "platform/win32/DisplayScale.h"
+
+#include <Desktop.h>
 
 namespace {
 

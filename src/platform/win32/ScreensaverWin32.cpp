@@ -12,7 +12,8 @@
 #include <cstdlib>
 
 #include "base/Utf.h"
-#include "platform/include/Screensaver.h"
+
+#include <Screensaver.h>
 
 namespace {
 
