@@ -3,7 +3,7 @@
 TWISTBLOCKS_DEMO_PACKAGES=(
     build-essential cmake pkg-config
     libsdl2-dev libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
-    libpng-dev zlib1g-dev libjpeg62-turbo-dev libpcre2-dev libx11-dev
+    libpng-dev zlib1g-dev libjpeg62-turbo-dev libx11-dev
 )
 # Tests, benchmarks and the extra checks (fuzzing with clang, the Windows headers).
 TWISTBLOCKS_TEST_PACKAGES=(
