@@ -19,7 +19,7 @@ start_xvfb() {
     out=$(mktemp -d)
     Xvfb -displayfd 3 -screen 0 "$@" -nolisten tcp 3>"$out/display" >"$out/log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 100); do [ -s "$out/display" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ -s "$out/display" ] || ! kill -0 "$xvfb_pid" 2>/dev/null && break; sleep 0.1; done
     if [ -s "$out/display" ]; then
         export DISPLAY=":$(head -1 "$out/display")"
     else
