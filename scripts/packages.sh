@@ -1,9 +1,9 @@
-# Sourced by scripts/test and scripts/demo: installs the Debian packages they need when any
-# is missing (apt-get, through sudo when not root). The demo needs only the first list.
+# Sourced by the scripts that need Debian packages: install_missing_packages installs those
+# missing (apt-get, through sudo when not root). The demo needs only the first list.
 TWISTBLOCKS_DEMO_PACKAGES=(
     build-essential cmake pkg-config
     libsdl2-dev libgl-dev libglu1-mesa-dev libegl-dev libgl1-mesa-dri libegl-mesa0
-    libpng-dev zlib1g-dev libjpeg62-turbo-dev libpcre2-dev libx11-dev
+    libpng-dev zlib1g-dev libjpeg62-turbo-dev libx11-dev
 )
 # Tests, benchmarks and the extra checks (fuzzing with clang, the Windows headers).
 TWISTBLOCKS_TEST_PACKAGES=(
@@ -24,6 +24,12 @@ TWISTBLOCKS_WINDOWS_RUN_PACKAGES=(
 # and its check (scripts/check-deb: a clean clone, the ecosystem's checkers, man -w).
 TWISTBLOCKS_DEB_BUILD_PACKAGES=(dpkg-dev file)
 TWISTBLOCKS_DEB_CHECK_PACKAGES=(git lintian appstream desktop-file-utils man-db groff-base python3)
+# The side-by-side run with the peer screensaver `rubik` (bench/peers/compare_with_rubik.sh).
+TWISTBLOCKS_PEER_PACKAGES=(xvfb xscreensaver-gl-extra gcc)
+
+as_root() {  # as_root COMMAND...: through sudo when not root
+    if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
+}
 
 install_missing_packages() {  # install_missing_packages PACKAGE...
     local missing=()
@@ -32,8 +38,6 @@ install_missing_packages() {  # install_missing_packages PACKAGE...
     done
     [ ${#missing[@]} -eq 0 ] && return 0
     echo "installing: ${missing[*]}"
-    local sudo=""
-    [ "$(id -u)" -ne 0 ] && sudo="sudo"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    as_root apt-get update -qq
+    as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }

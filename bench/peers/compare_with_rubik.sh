@@ -16,35 +16,23 @@ SIZE=${SIZE:-6}
 demo="$root/build/src/app/twistblocks"
 rubik=/usr/libexec/xscreensaver/rubik
 
-missing=()
-command -v Xvfb >/dev/null || missing+=(xvfb)
-[ -x "$rubik" ] || missing+=(xscreensaver-gl-extra)
-command -v cc >/dev/null || missing+=(gcc)
-if [ ${#missing[@]} -gt 0 ]; then
-    sudo=""; [ "$(id -u)" = 0 ] || sudo=sudo
-    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${missing[@]}" >/dev/null ||
-        { echo "cannot install ${missing[*]}" >&2; exit 2; }
-fi
+source "$root/scripts/packages.sh"
+install_missing_packages "${TWISTBLOCKS_PEER_PACKAGES[@]}" || { echo "cannot install the peer's packages" >&2; exit 2; }
 if [ ! -x "$demo" ]; then
     cmake -S "$root" -B "$root/build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null &&
         cmake --build "$root/build" --target twistblocks -j2 >/dev/null || { echo "cannot build the demo" >&2; exit 2; }
 fi
 
+source "$root/scripts/lib/xvfb.sh"
 tmp=$(mktemp -d)
 pids=()
 cleanup() {
     for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-    wait 2>/dev/null
     rm -rf "$tmp"
 }
-trap cleanup EXIT
+on_exit cleanup
 cc -O2 -shared -fPIC -o "$tmp/swapcount.so" "$here/swapcount.c" -ldl || exit 2
-
-d=90
-while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
-Xvfb ":$d" -screen 0 1100x600x24 -nolisten tcp >/dev/null 2>&1 &
-pids+=($!)
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.2; done
+start_xvfb 1100x600x24 || exit 2
 
 now_ns() { python3 -c "import time; print(time.monotonic_ns())"; }  # the clock of the shim
 # start NAME DIR COMMAND...: runs it on the display with the frame counter; its start time
@@ -52,7 +40,7 @@ now_ns() { python3 -c "import time; print(time.monotonic_ns())"; }  # the clock 
 start() {
     local name=$1 dir=$2; shift 2
     now_ns >"$tmp/$name.start"
-    (cd "$dir" && DISPLAY=":$d" SWAPCOUNT_FILE="$tmp/$name.slot" LD_PRELOAD="$tmp/swapcount.so" \
+    (cd "$dir" && SWAPCOUNT_FILE="$tmp/$name.slot" LD_PRELOAD="$tmp/swapcount.so" \
         exec "$@" >/dev/null 2>&1) &
     echo $! >"$tmp/$name.pid"
     pids+=($!)

@@ -23,28 +23,18 @@ run="$root/build-windows/run"
 for need in "$linux" "$run/twistblocks.exe" "$root/build-windows/wineprefix"; do
     [ -e "$need" ] || { echo "missing $need: run scripts/test and scripts/check-windows first" >&2; exit 2; }
 done
-wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-export WINEPREFIX="$root/build-windows/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml="
+source "$root/scripts/lib/wine.sh"
+use_wine || exit 2
 
 tmp=$(mktemp -d)
-xpid=""; ppid_=""
+ppid_=""
 cleanup() {
     [ -n "$ppid_" ] && kill "$ppid_" 2>/dev/null
-    "$wineserver" -k 2>/dev/null
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    wait 2>/dev/null
     rm -rf "$tmp"
 }
-trap cleanup EXIT
+on_exit cleanup
 cc -O2 -shared -fPIC -o "$tmp/swapcount.so" "$root/bench/peers/swapcount.c" -ldl || exit 2
-
-d=90
-while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
-Xvfb ":$d" -screen 0 640x640x24 -nolisten tcp >/dev/null 2>&1 &
-xpid=$!
-export DISPLAY=":$d"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.2; done
+start_xvfb 640x640x24 || exit 2
 "$wine" wineboot >/dev/null 2>&1; "$wineserver" -w   # the prefix up before the clock starts
 
 hz=$(getconf CLK_TCK)
@@ -77,9 +67,9 @@ measure() {  # measure linux|wine
     if [ "$kind" = linux ]; then first=$(python3 -c "print($first_ns / 1e9)"); else first=$(grep -m1 "glxdrv_wglSwapBuffers" "$tmp/trace" | cut -d: -f1); fi
     sleep "$WARM"
     spid=$(pgrep -n -x wineserver || pgrep -n wineserver64 || echo "")
-    c0=$(swap_count "$kind"); p0=$(cpu "$ppid_"); x0=$(cpu "$xpid"); s0=$([ -n "$spid" ] && cpu "$spid" || echo 0)
+    c0=$(swap_count "$kind"); p0=$(cpu "$ppid_"); x0=$(cpu "$xvfb_pid"); s0=$([ -n "$spid" ] && cpu "$spid" || echo 0)
     sleep "$DUR"
-    c1=$(swap_count "$kind"); p1=$(cpu "$ppid_"); x1=$(cpu "$xpid"); s1=$([ -n "$spid" ] && cpu "$spid" || echo 0)
+    c1=$(swap_count "$kind"); p1=$(cpu "$ppid_"); x1=$(cpu "$xvfb_pid"); s1=$([ -n "$spid" ] && cpu "$spid" || echo 0)
     if [ "$kind" = linux ]; then kill "$ppid_"; else "$wine" taskkill /im twistblocks.exe >/dev/null 2>&1; fi
     wait "$ppid_" 2>/dev/null; ppid_=""
     python3 - "$kind" "$start" "$first" "$c0" "$c1" "$p0" "$p1" "$x0" "$x1" "$s0" "$s1" "$hz" "$DUR" <<'PY'

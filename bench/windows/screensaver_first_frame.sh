@@ -15,25 +15,12 @@ host="$root/build-windows/tests/app/twistblocks-preview-host.exe"
 for need in "$run/twistblocks.scr" "$host" "$root/build-windows/wineprefix"; do
     [ -e "$need" ] || { echo "missing $need: run scripts/check-windows first" >&2; exit 2; }
 done
-wine=$(command -v wine || command -v wine64 || echo /usr/lib/wine/wine64)
-wineserver=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-export WINEPREFIX="$root/build-windows/wineprefix" WINEDLLOVERRIDES="mscoree,mshtml="
+source "$root/scripts/lib/wine.sh"
+use_wine || exit 2
 
 tmp=$(mktemp -d)
-xpid=""
-cleanup() {
-    "$wineserver" -k 2>/dev/null
-    [ -n "$xpid" ] && kill "$xpid" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$tmp"
-}
-trap cleanup EXIT
-d=90
-while [ -e "/tmp/.X11-unix/X$d" ] || [ -e "/tmp/.X$d-lock" ]; do d=$((d + 1)); done
-Xvfb ":$d" -screen 0 800x600x24 -nolisten tcp >/dev/null 2>&1 &
-xpid=$!
-export DISPLAY=":$d"
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$d" ] && break; sleep 0.2; done
+on_exit 'rm -rf "$tmp"'
+start_xvfb 800x600x24 || exit 2
 "$wine" wineboot >/dev/null 2>&1; "$wineserver" -w   # the prefix up before the clock starts
 
 scr_for_windows=$("$wine" winepath -w "$run/twistblocks.scr" 2>/dev/null)

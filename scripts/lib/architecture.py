@@ -70,7 +70,7 @@ def stack(rows, indent):
                 f'<text x="110" y="{y + 18}" font-size="11">{label}</text>']
         y += ROW_STEP
     out += [f'<text x="20" y="{y + 12}" font-size="11" fill="#b03030">Above the dashed line: Win32, WGL, winmm, comctl32, OpenGL 1.1 + GLU;</text>',
-            f'<text x="20" y="{y + 26}" font-size="11" fill="#b03030">below it: plain C++ on the standard library, PCRE2, libpng, libjpeg.</text>']
+            f'<text x="20" y="{y + 26}" font-size="11" fill="#b03030">below it: plain C++ on the standard library, libpng, libjpeg.</text>']
     return "".join(indent + line + "\n" for line in out)
 
 

@@ -32,7 +32,7 @@ def links(root):
     """{library: [the libraries of src/ it links, as written]} for every src/ folder's library.
 
     Read from add_twistblocks_library(NAME ... LIBS ...) and from target_link_libraries(NAME
-    ...) of a library the folder declares; other libraries (PCRE2, SDL2, ...) are left out.
+    ...) of a library the folder declares; other libraries (SDL2, libpng, ...) are left out.
     """
     order = folder_order(root)
     result = {}

@@ -1,9 +1,10 @@
 #include "assets/Image.h"
 
 #include "base/Error.h"
-#include "base/Regex.h"
 
+#include <cctype>
 #include <cstdio>
+#include <string_view>
 
 // The decoders live in ImagePng.cpp and ImageJpeg.cpp.
 
@@ -35,12 +36,24 @@ int32_t Image::openMemory(const void* data, std::size_t size, const std::string&
 #endif
 }
 
+namespace {
+
+// Whether the name ends in any character followed by the three letters of `extension` in any
+// letter case: "a.PNG", and also "a_png".
+bool endsLike(std::string_view name, std::string_view extension) {
+    if (name.size() <= extension.size()) return false;
+    const std::string_view tail = name.substr(name.size() - extension.size());
+    for (std::size_t i = 0; i < tail.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(tail[i])) != extension[i]) return false;
+    return true;
+}
+
+}  // namespace
+
 int32_t Image::openStreams(const std::string& name, const std::function<std::FILE*()>& openStream) {
-    const Regex jpgName(".jpg$", true);
-    const Regex pngName(".png$", true);
     if (state != FileOPstat::NONE) close();
-    const bool jpeg = jpgName.found(name);
-    if (!jpeg && !pngName.found(name)) return -1;
+    const bool jpeg = endsLike(name, "jpg");
+    if (!jpeg && !endsLike(name, "png")) return -1;
     // One stream, read once: the decoder checks the header as it opens.
     std::FILE* stream = openStream();
     if (!stream) return -1;
