@@ -59,13 +59,12 @@ protected:
 }  // namespace
 
 TEST_F(ImageTest, EveryColourLayoutBecomesRgbaInMemoryOrder) {
-    struct Case {
+    const struct {
         const char* name;
         PngLayout layout;
         int32_t headerBits;
         std::vector<uint32_t> pixels;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"rgb", {2, 1, 2, 8, false, {255, 0, 0, 10, 20, 30}, {}, {}, 0}, 24, {rgba(255, 0, 0, 255), rgba(10, 20, 30, 255)}},
         {"rgba", {1, 1, 6, 8, false, {1, 2, 3, 128}, {}, {}, 0}, 32, {rgba(1, 2, 3, 128)}},
         {"grey", {2, 1, 0, 8, false, {10, 200}, {}, {}, 0}, 8, {rgba(10, 10, 10, 255), rgba(200, 200, 200, 255)}},
@@ -78,7 +77,7 @@ TEST_F(ImageTest, EveryColourLayoutBecomesRgbaInMemoryOrder) {
         {"grey 4 bits with sBIT", {2, 1, 0, 4, false, {0xF5}, {}, {}, 4}, 4, {rgba(255, 255, 255, 255), rgba(85, 85, 85, 255)}},
         {"rgb 16 bits", {1, 1, 2, 16, false, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}, {}, {}, 0}, 48, {rgba(0x12, 0x56, 0x9A, 255)}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         int32_t bpp = 0;
         EXPECT_EQ(decode(png(std::string(c.name) + ".png", c.layout), &bpp), c.pixels);

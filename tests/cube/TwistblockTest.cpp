@@ -56,12 +56,11 @@ void expectSamePoses(const Array<Anim>& a, const Array<Anim>& b) {
 // from their positive end, Y counter-clockwise).
 TEST(TwistblockTest, TurnsMoveBlocksTheirWay) {
     const double c = std::cos(M_PI / 4), s = std::sin(M_PI / 4);
-    struct Case {
+    const struct {
         int n, axis, layer, dir, result;
         int home[3], cell[3];
         Quaternion rot;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {2, 0, 0, 1, 0, {0, 0, 0}, {0, 0, 1}, {c, -s, 0, 0}},
         {2, 1, 0, 1, 0, {1, 0, 0}, {0, 0, 0}, {c, 0, s, 0}},
         {2, 2, 0, 1, 0, {0, 0, 0}, {0, 1, 0}, {c, 0, 0, -s}},
@@ -76,7 +75,7 @@ TEST(TwistblockTest, TurnsMoveBlocksTheirWay) {
         {3, 0, 3, 1, -1, {2, 0, 0}, {2, 0, 0}, {}},
         {3, 1, -1, 1, -1, {0, 0, 0}, {0, 0, 0}, {}},
     };
-    for (const Case& t : cases) {
+    for (const auto& t : cases) {
         SCOPED_TRACE(testing::Message() << "n=" << t.n << " axis=" << t.axis << " layer=" << t.layer << " dir=" << t.dir);
         InspectableCube cube;
         ASSERT_EQ(cube.init(t.n), 0);
