@@ -87,11 +87,25 @@ TEST(CrossThreadSend, DestroyingTheTargetReleasesBlockedSendersWithZero) {
     EXPECT_EQ(result, 0);
 }
 
-TEST(Threads, WindowsOfAThreadAreGoneWhenItsHandleIsSignalled) {
+// Per-thread data whose destructor takes a while, as the GL driver's per-thread cleanup may.
+std::atomic<bool> perThreadDataGone{false};
+struct SlowPerThreadData {
+    ~SlowPerThreadData() {
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        perThreadDataGone = true;
+    }
+};
+
+TEST(Threads, WindowsAndPerThreadDataOfAThreadAreGoneWhenItsHandleIsSignalled) {
     static auto cls = registerTestClass(echoProc);
     std::atomic<HWND> left{nullptr};
-    auto worker = [&] { left = createTestWindow(cls); };  // never destroyed by the thread itself
+    auto worker = [&] {
+        static thread_local SlowPerThreadData data;
+        (void)&data;
+        left = createTestWindow(cls);  // never destroyed by the thread itself
+    };
     EXPECT_TRUE(waitAndClose(startThread(&worker)));
+    EXPECT_TRUE(perThreadDataGone) << "the handle was signalled while the thread's destructors still ran";
     ASSERT_NE(left.load(), nullptr);
     EXPECT_FALSE(IsWindow(left));
     EXPECT_EQ(SendMessageW(left, WM_APP, 1, 0), 0);
@@ -137,23 +151,6 @@ TEST(Painting, CrossThreadRedrawsEachReturnAfterTheOwnersPaint) {
     EXPECT_TRUE(RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW));
     EXPECT_EQ(paints, 0) << "nothing was left to paint, and hidden windows are not painted";
     DestroyWindow(hwnd);
-}
-
-// Per-thread data whose destructor takes a while, as the GL driver's per-thread cleanup may.
-std::atomic<bool> perThreadDataGone{false};
-struct SlowPerThreadData {
-    ~SlowPerThreadData() {
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        perThreadDataGone = true;
-    }
-};
-
-TEST(Threads, HandleIsSignalledOnlyAfterThePerThreadDataIsGone) {
-    auto worker = [] { static thread_local SlowPerThreadData data; (void)&data; };
-    HANDLE t = startThread(&worker);
-    ASSERT_EQ(MsgWaitForMultipleObjects(1, &t, FALSE, INFINITE, 0), WAIT_OBJECT_0);
-    EXPECT_TRUE(perThreadDataGone) << "the handle was signalled while the thread's destructors still ran";
-    CloseHandle(t);
 }
 
 }  // namespace
