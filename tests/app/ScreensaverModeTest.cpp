@@ -56,9 +56,9 @@ TEST(ScreensaverModeTest, RefusesBadHandlesAndExtraArgumentsButSaysWhatWasAsked)
 }
 
 TEST(ScreensaverModeTest, TheProgramFilesExtensionMakesAScreensaver) {
-    for (const auto& [path, screensaver] : {std::pair{"C:\\Users\\Zo\xc3\xab\\twistblocks.scr", true},
-                                            {"C:\\WINDOWS\\SYSTEM32\\TWISTBLOCKS.SCR", true}, {"C:\\Games\\twistblocks.exe", false},
-                                            {"C:\\Games\\twistblocks.scr.exe", false}, {"scr", false}})
+    for (const auto& [path, screensaver] :
+         {std::pair{"C:\\Users\\Zo\xc3\xab\\twistblocks.scr", true}, {"C:\\WINDOWS\\SYSTEM32\\TWISTBLOCKS.SCR", true},
+          {"C:\\Games\\twistblocks.exe", false}, {"C:\\Games\\twistblocks.scr.exe", false}, {"scr", false}})
         EXPECT_EQ(isScreensaverFile(path), screensaver) << path;
 }
 

@@ -45,7 +45,8 @@ void expectSamePoses(const Array<Anim>& a, const Array<Anim>& b) {
     ASSERT_EQ(a.size(), b.size());
     for (std::size_t i = 0; i < a.size(); ++i)
         ASSERT_TRUE(std::any_of(b.begin(), b.end(), [&](const Anim& o) {
-            return std::hypot(a[i].pos.x - o.pos.x, a[i].pos.y - o.pos.y, a[i].pos.z - o.pos.z) < 1e-9 && sameRotation(a[i].rot, o.rot);
+            return std::hypot(a[i].pos.x - o.pos.x, a[i].pos.y - o.pos.y, a[i].pos.z - o.pos.z) < 1e-9 &&
+                   sameRotation(a[i].rot, o.rot);
         })) << "pose " << i;
 }
 

@@ -37,12 +37,11 @@ public:
 
 protected:
     void frameDone(const PuzzleFrame& frame, int) override {
-        std::size_t index;
-        {
+        const std::size_t index = [&] {
             std::lock_guard<std::mutex> hold(lock);
-            index = recorded.size();
             recorded.push_back(frame);
-        }
+            return recorded.size() - 1;
+        }();
         if (onFrame) onFrame(index, frame, *sprite);
     }
 

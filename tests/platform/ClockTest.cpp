@@ -28,7 +28,8 @@ TEST(Clock, VirtualClockAdvancesOnlyBySleepAndWraps) {
 TEST(Unimplemented, CallsOutsideTheSubsetAbortWithTheirName) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const std::pair<std::function<void()>, const char*> cases[] = {
-        {[] { CreateThread(nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, CREATE_SUSPENDED, nullptr); }, "CreateThread"},
+        {[] { CreateThread(nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, CREATE_SUSPENDED, nullptr); },
+         "CreateThread"},
         {[] { GetDC(nullptr); }, "GetDC\\(NULL\\)"},
         {[] { Sleep(INFINITE); }, "Sleep\\(INFINITE\\)"},
     };
