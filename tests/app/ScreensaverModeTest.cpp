@@ -56,11 +56,10 @@ TEST(ScreensaverModeTest, RefusesBadHandlesAndExtraArgumentsButSaysWhatWasAsked)
 }
 
 TEST(ScreensaverModeTest, TheProgramFilesExtensionMakesAScreensaver) {
-    EXPECT_TRUE(isScreensaverFile("C:\\Users\\Zo\xc3\xab\\twistblocks.scr"));
-    EXPECT_TRUE(isScreensaverFile("C:\\WINDOWS\\SYSTEM32\\TWISTBLOCKS.SCR"));
-    EXPECT_FALSE(isScreensaverFile("C:\\Games\\twistblocks.exe"));
-    EXPECT_FALSE(isScreensaverFile("C:\\Games\\twistblocks.scr.exe"));
-    EXPECT_FALSE(isScreensaverFile("scr"));
+    for (const auto& [path, screensaver] :
+         {std::pair{"C:\\Users\\Zo\xc3\xab\\twistblocks.scr", true}, {"C:\\WINDOWS\\SYSTEM32\\TWISTBLOCKS.SCR", true},
+          {"C:\\Games\\twistblocks.exe", false}, {"C:\\Games\\twistblocks.scr.exe", false}, {"scr", false}})
+        EXPECT_EQ(isScreensaverFile(path), screensaver) << path;
 }
 
 }  // namespace

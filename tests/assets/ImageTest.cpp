@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -58,13 +59,12 @@ protected:
 }  // namespace
 
 TEST_F(ImageTest, EveryColourLayoutBecomesRgbaInMemoryOrder) {
-    struct Case {
+    const struct {
         const char* name;
         PngLayout layout;
         int32_t headerBits;
         std::vector<uint32_t> pixels;
-    };
-    const std::vector<Case> cases = {
+    } cases[] = {
         {"rgb", {2, 1, 2, 8, false, {255, 0, 0, 10, 20, 30}, {}, {}, 0}, 24, {rgba(255, 0, 0, 255), rgba(10, 20, 30, 255)}},
         {"rgba", {1, 1, 6, 8, false, {1, 2, 3, 128}, {}, {}, 0}, 32, {rgba(1, 2, 3, 128)}},
         {"grey", {2, 1, 0, 8, false, {10, 200}, {}, {}, 0}, 8, {rgba(10, 10, 10, 255), rgba(200, 200, 200, 255)}},
@@ -77,7 +77,7 @@ TEST_F(ImageTest, EveryColourLayoutBecomesRgbaInMemoryOrder) {
         {"grey 4 bits with sBIT", {2, 1, 0, 4, false, {0xF5}, {}, {}, 4}, 4, {rgba(255, 255, 255, 255), rgba(85, 85, 85, 255)}},
         {"rgb 16 bits", {1, 1, 2, 16, false, {0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}, {}, {}, 0}, 48, {rgba(0x12, 0x56, 0x9A, 255)}},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         int32_t bpp = 0;
         EXPECT_EQ(decode(png(std::string(c.name) + ".png", c.layout), &bpp), c.pixels);
@@ -110,12 +110,9 @@ TEST_F(ImageTest, JpegPixelsAreOpaqueInEveryColourSpace) {
         const std::vector<uint32_t> pixels = decode(jpeg("c.jpg", 16, c.components, samples), &bpp);
         EXPECT_EQ(bpp, 8 * c.components);
         ASSERT_EQ(pixels.size(), 256u);
-        for (const uint32_t p : {pixels[0], pixels[255]}) {
-            EXPECT_NEAR(p & 0xFF, c.r, 3);
-            EXPECT_NEAR(p >> 8 & 0xFF, c.g, 3);
-            EXPECT_NEAR(p >> 16 & 0xFF, c.b, 3);
-            EXPECT_EQ(p >> 24, 255u);
-        }
+        for (const uint32_t p : {pixels[0], pixels[255]})
+            for (const auto& [shift, value, tolerance] : {std::tuple{0u, c.r, 3}, {8u, c.g, 3}, {16u, c.b, 3}, {24u, 255u, 0}})
+                EXPECT_NEAR(p >> shift & 0xFF, value, tolerance) << "bits from " << shift;
     }
 }
 

@@ -10,16 +10,14 @@
 #include <map>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace {
 
-// Loads a model held in memory; files maps every path the loader may open to its text.
+// Loads a model held in memory; texts maps every path the loader may open to its text.
 struct MemoryLoad {
     explicit MemoryLoad(std::initializer_list<std::pair<const std::string, std::string>> texts,
-                        const std::string& model = "m/x.obj")
-        : files(texts) {
-        loader.readFrom([this](const std::string& path, std::string& text) {
+                        const std::string& model = "m/x.obj") {
+        loader.readFrom([files = std::map<std::string, std::string>(texts)](const std::string& path, std::string& text) {
             const auto found = files.find(path);
             if (found == files.end()) return false;
             text = found->second;
@@ -36,7 +34,6 @@ struct MemoryLoad {
     }
     const Object3D& mesh() const { return *loader.mesh; }
 
-    std::map<std::string, std::string> files;
     OBJ3D loader;
     std::string output;
     std::string error;
@@ -148,12 +145,11 @@ TEST(OBJ3DTest, MaterialsAndTheirFilesBesideTheModel) {
 // Bad input: a clear error naming the file and line leaves load, and what was read before
 // stays in the mesh. Never a crash.
 TEST(OBJ3DTest, BadInputRaisesClearErrors) {
-    struct Case {
+    const std::string big(1'000'000, '7');
+    const struct {
         std::string model, message;
         int32_t verticesKept;
-    };
-    const std::string big(1'000'000, '7');
-    const Case cases[] = {
+    } cases[] = {
         {"v 1 2 3\nv --1 0 0\n", "m/x.obj:3: not a number: --1", 1},
         {"v 1.0e999 0 0\n", "m/x.obj:2: number out of range: 1.0e999", 0},
         {"v 0 1.0e-999 0\n", "m/x.obj:2: number out of range: 1.0e-999", 0},
@@ -165,7 +161,7 @@ TEST(OBJ3DTest, BadInputRaisesClearErrors) {
         {"v 0." + std::string(1'000'000, '1') + " 2 3\n" + std::string(1'000'000, 'x') + "\nv 1.5e" + big + "x\nv --2 0 0\n",
          "m/x.obj:5: not a number: --2", 1},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.message.substr(0, 60));
         const MemoryLoad load({{"m/x.obj", "mtllib x.mtl\n" + c.model}, {"m/x.mtl", "newmtl m\n"},
                                {"m/bad.mtl", "newmtl b\nKd --0.5 0 0\n"}});

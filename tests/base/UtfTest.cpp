@@ -5,8 +5,7 @@
 TEST(UtfTest, RoundTripsEveryPlane) {
     const std::string text = "Twistblocks \xC3\xA9\xE2\x82\xAC\xF0\x9F\x8E\xB2";  // é € 🎲
     const std::u16string wide = toUtf16(text);
-    EXPECT_EQ(wide, u"Twistblocks \u00E9\u20AC\U0001F3B2");
-    EXPECT_EQ(wide.size(), 12u + 1 + 1 + 2);  // the die takes a surrogate pair
+    EXPECT_EQ(wide, u"Twistblocks \u00E9\u20AC\U0001F3B2");  // the die: a surrogate pair
     EXPECT_EQ(toUtf8(wide), text);
     EXPECT_EQ(toUtf16(""), u"");
 }

@@ -51,16 +51,11 @@ bool continuous(const std::vector<Placement>& before, const std::vector<Placemen
     return true;
 }
 
-class DemoRunTest : public testing::Test {
-protected:
-    void SetUp() override { std::filesystem::current_path(TWISTBLOCKS_DATA_DIR); }
-};
-
 }  // namespace
 
 // The frames' bookkeeping (turns, commits, the rest, the spin) is the schedule test's part;
 // here the blocks placed in one whole cycle move on from frame to frame without a jump.
-TEST_F(DemoRunTest, OneCycleOfScrambleReplayAndRestRunsWithoutAJump) {
+TEST(DemoRunTest, OneCycleOfScrambleReplayAndRestRunsWithoutAJump) {
     constexpr std::size_t kNextCycle = 100 * 20 + 320;  // 100 turns of 20 frames, then the rest
     ObservedGame game;
     std::vector<Placement> previous;
@@ -77,7 +72,7 @@ TEST_F(DemoRunTest, OneCycleOfScrambleReplayAndRestRunsWithoutAJump) {
 
 // Space, pressed through the window's key messages, pauses the tick and the picture at the
 // next frame start while the view spins on. Resuming is the pacing and schedule tests' part.
-TEST_F(DemoRunTest, SpacePausesTheTickAndThePictureButNotTheSpin) {
+TEST(DemoRunTest, SpacePausesTheTickAndThePictureButNotTheSpin) {
     ObservedGame game;
     std::thread hand;  // lets Space go once the loop has stood still for a second, waiting for that
     game.onFrame = [&game, &hand](std::size_t frame, const PuzzleFrame&, Sprite&) {
@@ -114,7 +109,7 @@ TEST_F(DemoRunTest, SpacePausesTheTickAndThePictureButNotTheSpin) {
 
 // The user closes the window from another thread at a random real moment: during loading,
 // inside a frame or between two. The run ends normally every time.
-TEST_F(DemoRunTest, ClosingAtRandomMomentsEndsNormally) {
+TEST(DemoRunTest, ClosingAtRandomMomentsEndsNormally) {
     std::mt19937 random(20261207);
     for (int round = 0; round < 10; ++round) {
         const auto delay = std::chrono::microseconds(random() % 400000);
@@ -139,7 +134,7 @@ TEST_F(DemoRunTest, ClosingAtRandomMomentsEndsNormally) {
 
 // A failure that ends the game (here the model file is missing) is a failure of the program:
 // exit code 1 with the reason, never the 0 of a normal close.
-TEST_F(DemoRunTest, AFailedGameEndsWithExitCodeOneAndItsReason) {
+TEST(DemoRunTest, AFailedGameEndsWithExitCodeOneAndItsReason) {
     const std::filesystem::path empty = std::filesystem::temp_directory_path() / "twistblocks-no-data";
     std::filesystem::create_directories(empty);
     std::filesystem::current_path(empty);
@@ -152,6 +147,5 @@ TEST_F(DemoRunTest, AFailedGameEndsWithExitCodeOneAndItsReason) {
     EXPECT_NE(testing::internal::GetCapturedStdout().find("GameLoopError: can not open file 3d_obj/block.obj"),
               std::string::npos);
     EXPECT_EQ(failure, "the demo failed: can not open file 3d_obj/block.obj");
-    std::filesystem::current_path(TWISTBLOCKS_DATA_DIR);
     std::filesystem::remove(empty);
 }

@@ -9,6 +9,7 @@
 
 #include <Harness.h>
 
+#include <filesystem>
 #include <functional>
 #include <mutex>
 #include <string>
@@ -36,12 +37,11 @@ public:
 
 protected:
     void frameDone(const PuzzleFrame& frame, int) override {
-        std::size_t index;
-        {
+        const std::size_t index = [&] {
             std::lock_guard<std::mutex> hold(lock);
-            index = recorded.size();
             recorded.push_back(frame);
-        }
+            return recorded.size() - 1;
+        }();
         if (onFrame) onFrame(index, frame, *sprite);
     }
 
@@ -50,10 +50,10 @@ private:
     std::vector<PuzzleFrame> recorded;
 };
 
-// Runs the game in this thread's message loop until it closes (after `frames` presented
-// frames when non-zero) and returns the program's exit code. The working directory must
-// hold the data files.
+// Runs the game from the data folder in this thread's message loop until it closes (after
+// `frames` presented frames when non-zero) and returns the program's exit code.
 inline int runObserved(ObservedGame& game, unsigned long frames) {
+    std::filesystem::current_path(TWISTBLOCKS_DATA_DIR);
     Harness::forceHeadless();
     Harness::useVirtualClock(true);
     Harness::closeAfterFrames(frames);
@@ -63,6 +63,3 @@ inline int runObserved(ObservedGame& game, unsigned long frames) {
     Harness::setPictureHook(nullptr);
     return result;
 }
-
-// Reads a PNG with the project's decoder into RGBA pixels; false when it cannot.
-bool readPicture(const std::string& path, int& width, int& height, std::vector<uint32_t>& pixels);

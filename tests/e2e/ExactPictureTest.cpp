@@ -3,12 +3,12 @@
 // step or two of the software rasteriser.
 
 #include "E2eSupport.h"
+#include "assets/Image.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
 #include <map>
 #include <utility>
 
@@ -34,10 +34,20 @@ std::pair<int, int> compareChannels(const std::vector<uint32_t>& actual, const s
     return {over, largest};
 }
 
+// Reads a PNG with the project's decoder into RGBA pixels; false when it cannot.
+bool readPicture(const std::string& path, int& width, int& height, std::vector<uint32_t>& pixels) {
+    Image image;
+    if (image.open(path, "r") != 0) return false;
+    width = image.getWidth();
+    height = image.getHeight();
+    const Array<uint32_t> rows = image.readPixels(height);
+    pixels.assign(rows.begin(), rows.end());
+    return pixels.size() == static_cast<std::size_t>(width) * height;
+}
+
 }  // namespace
 
 TEST(ExactPictureTest, FramesMatchThePicturesOfTheReferenceRenderer) {
-    std::filesystem::current_path(TWISTBLOCKS_DATA_DIR);
     const std::map<std::size_t, std::string> wanted = {
         {0, "frame-000000.png"}, {30, "frame-000030.png"}, {2100, "frame-002100.png"}};
     std::map<std::size_t, Harness::Picture> taken;

@@ -13,11 +13,17 @@ namespace {
 
 constexpr DWORD kStyle = WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
 
-// A game whose loop runs until the window closes, doing what the test asks each pass.
+// A game whose loop runs until the window closes, doing what the test asks each pass. Every
+// close stops the loop before the context goes.
 class ScriptedGame : public GameFrame {
 public:
-    // A class of its own each, so that the tests can run in one process.
-    ScriptedGame() : GameFrame("scripted", "ScriptedGame" + std::to_string(++created)) {}
+    // A class of its own each, so that the tests can run in one process; headless, on the
+    // virtual clock.
+    ScriptedGame() : GameFrame("scripted", "ScriptedGame" + std::to_string(++created)) {
+        Harness::forceHeadless();
+        Harness::useVirtualClock(true);
+    }
+    ~ScriptedGame() override { EXPECT_TRUE(destroyed); }
     static inline int created = 0;
 
     int gameLoop() override {
@@ -33,8 +39,9 @@ public:
     }
     int onDestroy() override {
         // The loop thread has stopped by now, and the context is still there.
-        loopStoppedBeforeDestroy = stoppedCleanly.load() || failOnStart;
-        contextAliveAtDestroy = gameInfo.hGLRC != nullptr;
+        EXPECT_TRUE(stoppedCleanly || failOnStart);
+        EXPECT_NE(gameInfo.hGLRC, nullptr);
+        destroyed = true;
         return 0;
     }
 
@@ -43,43 +50,23 @@ public:
     const std::atomic<bool>* holdUntil = nullptr;  // the loop starts once this is true
     std::atomic<int> passes{0};
     std::atomic<bool> stoppedCleanly{false};
-    bool loopStoppedBeforeDestroy = false;
-    bool contextAliveAtDestroy = false;
+    bool destroyed = false;
 };
 
-int runUntilClosed() {
+// Closes `closing` when given, then serves messages until the quit; GetMessageW's last result.
+int runUntilClosed(HWND closing = nullptr) {
+    if (closing) PostMessageW(closing, WM_CLOSE, 0, 0);
     MSG message;
     int result;
-    while ((result = GetMessageW(&message, nullptr, 0, 0)) > 0) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    while ((result = GetMessageW(&message, nullptr, 0, 0)) > 0) DispatchMessageW(&message);
     return result;
 }
 
-class GameFrameTest : public testing::Test {
-protected:
-    void SetUp() override {
-        Harness::forceHeadless();
-        Harness::useVirtualClock(true);
-    }
-};
-
 }  // namespace
-
-TEST_F(GameFrameTest, ClosingStopsTheLoopBeforeTheContextGoes) {
-    ScriptedGame game;
-    ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
-    while (game.passes < 5) Sleep(1);
-    PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(runUntilClosed(), 0);
-    EXPECT_TRUE(game.loopStoppedBeforeDestroy);
-    EXPECT_TRUE(game.contextAliveAtDestroy);
-}
 
 // Windows can deliver a cross-thread RedrawWindow as a sent WM_PAINT after a queued one has
 // already drawn and validated the window; that second paint must not draw the frame again.
-TEST_F(GameFrameTest, APaintWithNothingToUpdateDrawsNothing) {
+TEST(GameFrameTest, APaintWithNothingToUpdateDrawsNothing) {
     ScriptedGame game;
     game.presentAtOnce = true;
     ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
@@ -90,11 +77,10 @@ TEST_F(GameFrameTest, APaintWithNothingToUpdateDrawsNothing) {
     EXPECT_EQ(Harness::presentedFrames(), before);
     RedrawWindow(game.getHwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_EQ(Harness::presentedFrames(), before + 1);
-    PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(runUntilClosed(), 0);
+    EXPECT_EQ(runUntilClosed(game.getHwnd()), 0);
 }
 
-TEST_F(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
+TEST(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
     std::mt19937 random(99);
     for (int round = 0; round < 20; ++round) {
         SCOPED_TRACE(round);
@@ -120,7 +106,7 @@ TEST_F(GameFrameTest, AFailureAtTheMomentOfAUsersCloseEndsNormally) {
 
 // Space held, then the focus goes to another window, where Space is released: this window
 // never sees the WM_KEYUP, and the held keys must not stay down (the game would stay paused).
-TEST_F(GameFrameTest, LosingTheFocusReleasesTheHeldKeys) {
+TEST(GameFrameTest, LosingTheFocusReleasesTheHeldKeys) {
     ScriptedGame game;
     ASSERT_EQ(game.open(kStyle, 0, 0, 520, 539, nullptr, nullptr), 0);
     for (const UINT leaving : {WM_KILLFOCUS, WM_ACTIVATEAPP}) {
@@ -129,6 +115,5 @@ TEST_F(GameFrameTest, LosingTheFocusReleasesTheHeldKeys) {
         SendMessageW(game.getHwnd(), leaving, 0, 0);
         EXPECT_EQ(game.getGameInfo().commandKeys, 0) << leaving;
     }
-    PostMessageW(game.getHwnd(), WM_CLOSE, 0, 0);
-    EXPECT_EQ(runUntilClosed(), 0);
+    EXPECT_EQ(runUntilClosed(game.getHwnd()), 0);
 }

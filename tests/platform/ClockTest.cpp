@@ -5,7 +5,6 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -26,12 +25,11 @@ TEST(Clock, VirtualClockAdvancesOnlyBySleepAndWraps) {
     EXPECT_GE(DWORD(timeGetTime() - start), 20u) << "the real clock again";
 }
 
-DWORD WINAPI returnsParameter(LPVOID parameter) { return DWORD(reinterpret_cast<uintptr_t>(parameter)); }
-
 TEST(Unimplemented, CallsOutsideTheSubsetAbortWithTheirName) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
     const std::pair<std::function<void()>, const char*> cases[] = {
-        {[] { CreateThread(nullptr, 0, returnsParameter, nullptr, CREATE_SUSPENDED, nullptr); }, "CreateThread"},
+        {[] { CreateThread(nullptr, 0, [](LPVOID) -> DWORD { return 0; }, nullptr, CREATE_SUSPENDED, nullptr); },
+         "CreateThread"},
         {[] { GetDC(nullptr); }, "GetDC\\(NULL\\)"},
         {[] { Sleep(INFINITE); }, "Sleep\\(INFINITE\\)"},
     };

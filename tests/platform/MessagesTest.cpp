@@ -1,6 +1,7 @@
-// Message queues and threads: retrieval order, cross-thread sends (round trips, nested sends,
-// sends to a dying window), a destroy handler waiting for a thread that sends to it, and what
-// a thread's handle promises once it is signalled.
+// Message queues and threads: retrieval order, cross-thread sends and repaints (the frame
+// hand-over's: on the owner's thread, none where nothing is due), and what a thread's handle
+// promises once it is signalled. (A destroy handler serving the sends of the thread it waits
+// for is the game window's close, in its tests.)
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -15,21 +16,11 @@
 
 namespace {
 
-std::atomic<int> foreignCalls{0};  // window procedure calls on a thread other than the owner's
-std::thread::id ownerThread;
-
 LRESULT CALLBACK echoProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_APP) {
-        if (std::this_thread::get_id() != ownerThread) ++foreignCalls;
-        return LRESULT(wParam * 2 + 1);
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return message == WM_APP ? LRESULT(wParam * 2 + 1) : DefWindowProcW(hwnd, message, wParam, lParam);
 }
 
-void waitForIncomingSend() {
-    while (MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_SENDMESSAGE) != WAIT_OBJECT_0) {
-    }
-}
+void waitForIncomingSend() { MsgWaitForMultipleObjects(0, nullptr, FALSE, INFINITE, QS_SENDMESSAGE); }
 
 TEST(MessageRetrieval, PostedThenInputThenQuitThenPaintAndSentOnesNeverReturned) {
     messageLog.clear();
@@ -37,7 +28,7 @@ TEST(MessageRetrieval, PostedThenInputThenQuitThenPaintAndSentOnesNeverReturned)
     Harness::injectKey('A', true, hwnd);
     PostMessageW(hwnd, WM_APP + 1, 0, 0);
     PostQuitMessage(3);
-    auto sender = [&]() -> DWORD { return DWORD(SendMessageW(hwnd, WM_APP + 2, 0, 0) + 1); };
+    auto sender = [&] { SendMessageW(hwnd, WM_APP + 2, 0, 0); };
     HANDLE t = startThread(&sender);
     waitForIncomingSend();
     std::vector<UINT> retrieved;
@@ -48,7 +39,7 @@ TEST(MessageRetrieval, PostedThenInputThenQuitThenPaintAndSentOnesNeverReturned)
     }
     EXPECT_EQ(msg.wParam, 3u);
     EXPECT_EQ(retrieved, (std::vector<UINT>{WM_APP + 1, WM_KEYDOWN}));
-    auto log = messageLog.messages(hwnd);
+    auto log = messagesOf(hwnd);
     EXPECT_NE(std::find(log.begin(), log.end(), UINT(WM_APP + 2)), log.end()) << "the send ran inside GetMessageW";
     ASSERT_TRUE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE));
     EXPECT_EQ(msg.message, UINT(WM_PAINT)) << "the paint is still due after the quit";
@@ -56,25 +47,6 @@ TEST(MessageRetrieval, PostedThenInputThenQuitThenPaintAndSentOnesNeverReturned)
     EXPECT_FALSE(PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) << "DefWindowProcW validated the window";
     EXPECT_TRUE(waitAndClose(t));
     Harness::injectKey('A', false, hwnd);
-    DestroyWindow(hwnd);
-}
-
-TEST(CrossThreadSend, RoundTripsReturnTheOwnersResultsFromTheOwnersThread) {
-    ownerThread = std::this_thread::get_id();
-    foreignCalls = 0;
-    HWND hwnd = createTestWindow(registerTestClass(echoProc));
-    std::atomic<int> wrong{0};
-    auto worker = [&]() -> DWORD {
-        for (WPARAM i = 0; i < 2000; ++i)
-            if (SendMessageW(hwnd, WM_APP, i, 0) != LRESULT(i * 2 + 1)) ++wrong;
-        PostMessageW(hwnd, WM_APP + 1, 0, 0);
-        return 0;
-    };
-    HANDLE t = startThread(&worker);
-    pumpUntil(WM_APP + 1);
-    EXPECT_TRUE(waitAndClose(t));
-    EXPECT_EQ(wrong, 0);
-    EXPECT_EQ(foreignCalls, 0);
     DestroyWindow(hwnd);
 }
 
@@ -91,13 +63,11 @@ TEST(CrossThreadSend, SenderRunsMessagesSentToItWhileItWaits) {
     HWND mainWindow = createTestWindow(registerTestClass(askBackProc));
     auto workerCls = registerTestClass(echoProc);
     std::atomic<LRESULT> result{0};
-    auto worker = [&]() -> DWORD {
-        ownerThread = std::this_thread::get_id();
+    auto worker = [&] {
         workerWindow = createTestWindow(workerCls, WS_OVERLAPPEDWINDOW);
         result = SendMessageW(mainWindow, WM_APP, 20, 0);
         DestroyWindow(workerWindow);
         PostMessageW(mainWindow, WM_APP + 1, 0, 0);
-        return 0;
     };
     HANDLE t = startThread(&worker);
     pumpUntil(WM_APP + 1);
@@ -109,64 +79,12 @@ TEST(CrossThreadSend, SenderRunsMessagesSentToItWhileItWaits) {
 TEST(CrossThreadSend, DestroyingTheTargetReleasesBlockedSendersWithZero) {
     HWND hwnd = createTestWindow(registerTestClass(echoProc));
     std::atomic<LRESULT> result{-5};
-    auto worker = [&]() -> DWORD {
-        result = SendMessageW(hwnd, WM_APP, 1, 0);
-        return 0;
-    };
+    auto worker = [&] { result = SendMessageW(hwnd, WM_APP, 1, 0); };
     HANDLE t = startThread(&worker);
     waitForIncomingSend();
     EXPECT_TRUE(DestroyWindow(hwnd));  // does not run the queued send: the layer drops it
     EXPECT_TRUE(waitAndClose(t));
     EXPECT_EQ(result, 0);
-}
-
-// WM_DESTROY waits (as the game window does) for a worker that is blocked sending to the
-// dying window, serving its sends meanwhile.
-HANDLE dyingWorker = nullptr;
-std::atomic<bool> workerMayFinish{false};
-std::atomic<int> sendsServed{0};
-
-LRESULT CALLBACK waitForWorkerOnDestroy(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_APP) return ++sendsServed;
-    if (message == WM_DESTROY) {
-        workerMayFinish = true;
-        while (MsgWaitForMultipleObjects(1, &dyingWorker, FALSE, INFINITE, QS_SENDMESSAGE) == WAIT_OBJECT_0 + 1) {
-            MSG msg;
-            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);
-        }
-        PostQuitMessage(0);
-        return 0;
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
-}
-
-TEST(Shutdown, DestroyHandlerWaitingForABlockedWorkerDoesNotDeadlock) {
-    HWND hwnd = createTestWindow(registerTestClass(waitForWorkerOnDestroy));
-    auto worker = [&]() -> DWORD {
-        while (!workerMayFinish) SendMessageW(hwnd, WM_APP, 0, 0);  // blocked here at the close
-        SendMessageW(hwnd, WM_APP, 0, 0);
-        return 0;
-    };
-    dyingWorker = startThread(&worker);
-    PostMessageW(hwnd, WM_CLOSE, 0, 0);
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0)) DispatchMessageW(&msg);
-    EXPECT_FALSE(IsWindow(hwnd));
-    EXPECT_GT(sendsServed, 0);
-    CloseHandle(dyingWorker);
-}
-
-TEST(Threads, WindowsOfAThreadAreGoneWhenItsHandleIsSignalled) {
-    static auto cls = registerTestClass(echoProc);
-    std::atomic<HWND> left{nullptr};
-    auto worker = [&]() -> DWORD {
-        left = createTestWindow(cls);  // never destroyed by the thread itself
-        return 0;
-    };
-    EXPECT_TRUE(waitAndClose(startThread(&worker)));
-    ASSERT_NE(left.load(), nullptr);
-    EXPECT_FALSE(IsWindow(left));
-    EXPECT_EQ(SendMessageW(left, WM_APP, 1, 0), 0);
 }
 
 // Per-thread data whose destructor takes a while, as the GL driver's per-thread cleanup may.
@@ -178,16 +96,61 @@ struct SlowPerThreadData {
     }
 };
 
-TEST(Threads, HandleIsSignalledOnlyAfterThePerThreadDataIsGone) {
-    auto worker = []() -> DWORD {
+TEST(Threads, WindowsAndPerThreadDataOfAThreadAreGoneWhenItsHandleIsSignalled) {
+    static auto cls = registerTestClass(echoProc);
+    std::atomic<HWND> left{nullptr};
+    auto worker = [&] {
         static thread_local SlowPerThreadData data;
         (void)&data;
-        return 0;
+        left = createTestWindow(cls);  // never destroyed by the thread itself
+    };
+    EXPECT_TRUE(waitAndClose(startThread(&worker)));
+    EXPECT_TRUE(perThreadDataGone) << "the handle was signalled while the thread's destructors still ran";
+    ASSERT_NE(left.load(), nullptr);
+    EXPECT_FALSE(IsWindow(left));
+    EXPECT_EQ(SendMessageW(left, WM_APP, 1, 0), 0);
+}
+
+std::atomic<int> paints{0};
+std::atomic<int> foreignPaints{0};
+std::thread::id ownerThread;
+
+LRESULT CALLBACK countingPaintProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message != WM_PAINT) return DefWindowProcW(hwnd, message, wParam, lParam);
+    PAINTSTRUCT ps;
+    BeginPaint(hwnd, &ps);
+    EndPaint(hwnd, &ps);
+    if (std::this_thread::get_id() != ownerThread) ++foreignPaints;
+    ++paints;
+    return 0;
+}
+
+TEST(Painting, CrossThreadRedrawsEachReturnAfterTheOwnersPaint) {
+    ownerThread = std::this_thread::get_id();
+    HWND hwnd = createTestWindow(registerTestClass(countingPaintProc));
+    pumpReady();
+    paints = 0;
+    foreignPaints = 0;
+    std::atomic<int> missed{0};
+    auto worker = [&] {
+        for (int i = 0; i < 2000; ++i) {
+            int before = paints;
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            if (paints <= before) ++missed;
+        }
+        PostMessageW(hwnd, WM_APP, 0, 0);
     };
     HANDLE t = startThread(&worker);
-    ASSERT_EQ(MsgWaitForMultipleObjects(1, &t, FALSE, INFINITE, 0), WAIT_OBJECT_0);
-    EXPECT_TRUE(perThreadDataGone) << "the handle was signalled while the thread's destructors still ran";
-    CloseHandle(t);
+    pumpUntil(WM_APP);
+    EXPECT_TRUE(waitAndClose(t));
+    EXPECT_EQ(missed, 0);
+    EXPECT_EQ(foreignPaints, 0);
+    paints = 0;
+    EXPECT_TRUE(UpdateWindow(hwnd));
+    ShowWindow(hwnd, SW_HIDE);
+    EXPECT_TRUE(RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW));
+    EXPECT_EQ(paints, 0) << "nothing was left to paint, and hidden windows are not painted";
+    DestroyWindow(hwnd);
 }
 
 }  // namespace

@@ -27,13 +27,10 @@ TEST(SdlInput, EventsOfTheSdlWindowBecomeWindowMessages) {
     inputSeen.clear();
     auto push = [&](Uint32 type, SDL_Keycode sym, Uint8 windowEvent = 0) {
         SDL_Event e{};
-        e.type = type;
-        if (type == SDL_WINDOWEVENT) {
+        if (type == SDL_WINDOWEVENT)
             e.window = SDL_WindowEvent{type, 0, id, windowEvent, 0, 0, 0, 300, 200};
-        } else {
-            e.key.windowID = id;
-            e.key.keysym.sym = sym;
-        }
+        else
+            e.key = SDL_KeyboardEvent{type, 0, id, 0, 0, 0, 0, SDL_Keysym{SDL_SCANCODE_UNKNOWN, sym, 0, 0}};
         SDL_PushEvent(&e);
     };
     push(SDL_KEYDOWN, SDLK_SPACE);

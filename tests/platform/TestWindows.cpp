@@ -2,7 +2,7 @@
 
 #include <atomic>
 
-MessageLog messageLog;
+std::vector<std::pair<HWND, UINT>> messageLog;
 
 std::u16string registerTestClass(WNDPROC proc) {
     static std::atomic<int> counter{0};
@@ -62,30 +62,14 @@ void pumpReady() {
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
 }
 
-void MessageLog::add(HWND hwnd, UINT message) {
-    std::lock_guard<std::mutex> g(lock);
-    entries.emplace_back(hwnd, message);
-}
-
-std::vector<UINT> MessageLog::messages(HWND hwnd) {
-    std::lock_guard<std::mutex> g(lock);
+std::vector<UINT> messagesOf(HWND hwnd) {
     std::vector<UINT> out;
-    for (auto& [h, m] : entries)
+    for (auto& [h, m] : messageLog)
         if (h == hwnd) out.push_back(m);
     return out;
 }
 
-std::vector<std::pair<HWND, UINT>> MessageLog::all() {
-    std::lock_guard<std::mutex> g(lock);
-    return entries;
-}
-
-void MessageLog::clear() {
-    std::lock_guard<std::mutex> g(lock);
-    entries.clear();
-}
-
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    messageLog.add(hwnd, message);
+    messageLog.emplace_back(hwnd, message);
     return DefWindowProcW(hwnd, message, wParam, lParam);
 }

@@ -1,12 +1,10 @@
 #pragma once
 // Helpers shared by the platform tests: unique window classes, a window with a GL context,
-// threads of the layer, message pumps, and a log of the messages that window procedures saw,
-// in order, across threads.
+// threads of the layer, message pumps, and a log of the messages that window procedures saw.
 
 #include <windows.h>
 
 #include <cstdint>
-#include <mutex>
 #include <string>
 #include <vector>
 
@@ -36,8 +34,7 @@ constexpr uint32_t rgb(uint32_t r, uint32_t g, uint32_t b) { return r | g << 8 |
 // Runs (*body)() on a thread of the layer and returns its handle.
 template <class F>
 HANDLE startThread(F* body) {
-    return CreateThread(
-        nullptr, 0, [](LPVOID p) -> DWORD { return (*static_cast<F*>(p))(); }, body, 0, nullptr);
+    return CreateThread(nullptr, 0, [](LPVOID p) -> DWORD { return (*static_cast<F*>(p))(), 0; }, body, 0, nullptr);
 }
 
 // Waits for a thread's handle without serving messages, then closes it; false if the wait failed.
@@ -49,16 +46,10 @@ void pumpUntil(UINT message);
 // Dispatches everything that is ready now, without waiting.
 void pumpReady();
 
-struct MessageLog {
-    std::mutex lock;
-    std::vector<std::pair<HWND, UINT>> entries;
-
-    void add(HWND hwnd, UINT message);
-    std::vector<UINT> messages(HWND hwnd);
-    std::vector<std::pair<HWND, UINT>> all();
-    void clear();
-};
-extern MessageLog messageLog;
+// The messages that window procedures logging them saw, in order (all on the test's thread).
+extern std::vector<std::pair<HWND, UINT>> messageLog;
+// Those of one window.
+std::vector<UINT> messagesOf(HWND hwnd);
 
 // A window procedure that logs every message and then calls DefWindowProcW.
 LRESULT CALLBACK recordingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -11,7 +11,7 @@ namespace {
 RECT clientInCreate{};
 
 LRESULT CALLBACK createProbeProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    messageLog.add(hwnd, message);
+    messageLog.emplace_back(hwnd, message);
     if (message == WM_CREATE) GetClientRect(hwnd, &clientInCreate);
     if (message == WM_CREATE && reinterpret_cast<CREATESTRUCTW*>(lParam)->cx == 99) return -1;
     return DefWindowProcW(hwnd, message, wParam, lParam);
@@ -21,18 +21,17 @@ TEST(WindowCreation, SendsCreationMessagesInOrderWithTheClientAreaAlreadyRight) 
     messageLog.clear();
     HWND hwnd = createTestWindow(registerTestClass(createProbeProc));
     ASSERT_NE(hwnd, nullptr);
-    EXPECT_EQ(messageLog.messages(hwnd), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}));
+    EXPECT_EQ(messagesOf(hwnd), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_SIZE, WM_MOVE}));
     EXPECT_EQ(clientInCreate.right, 512);
     EXPECT_EQ(clientInCreate.bottom, 512);
     EXPECT_TRUE(DestroyWindow(hwnd));
 
     messageLog.clear();  // WM_CREATE answering -1 ends the creation with a destroyed window
     EXPECT_EQ(createTestWindow(registerTestClass(createProbeProc), WS_OVERLAPPEDWINDOW, 99), nullptr);
-    auto seen = messageLog.all();
-    std::vector<UINT> messages;
-    for (auto& [h, m] : seen) messages.push_back(m);
-    EXPECT_EQ(messages, (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_DESTROY, WM_NCDESTROY}));
-    EXPECT_FALSE(IsWindow(seen.front().first));
+    ASSERT_FALSE(messageLog.empty());
+    const HWND failed = messageLog.front().first;
+    EXPECT_EQ(messagesOf(failed), (std::vector<UINT>{WM_NCCREATE, WM_CREATE, WM_DESTROY, WM_NCDESTROY}));
+    EXPECT_FALSE(IsWindow(failed));
 }
 
 TEST(WindowDefaults, CloseDestroysWithDestroyThenNcDestroyAndChildrenGoToo) {
@@ -48,7 +47,7 @@ TEST(WindowDefaults, CloseDestroysWithDestroyThenNcDestroyAndChildrenGoToo) {
     EXPECT_FALSE(IsWindow(child));
     std::vector<std::pair<HWND, UINT>> expected = {
         {hwnd, WM_CLOSE}, {hwnd, WM_DESTROY}, {child, WM_DESTROY}, {child, WM_NCDESTROY}, {hwnd, WM_NCDESTROY}};
-    EXPECT_EQ(messageLog.all(), expected);
+    EXPECT_EQ(messageLog, expected);
     EXPECT_EQ(SendMessageW(hwnd, WM_APP, 0, 0), 0);
     EXPECT_FALSE(DestroyWindow(hwnd));
     MSG msg;

@@ -8,6 +8,8 @@
 
 #include <GL/gl.h>
 
+#include <tuple>
+
 namespace {
 
 class FrameTest : public RenderFixture {
@@ -47,11 +49,9 @@ TEST_F(FrameTest, OrderBlendingRotationAndScale) {
     EXPECT_NEAR(picture.red(100, 50), grey + 100, 1);
     EXPECT_NEAR(picture.red(50, 50), 255 * half + grey * (1 - half), 2);
     EXPECT_NEAR(picture.green(150, 50), 200 * half + grey * (1 - half), 2);
-    EXPECT_FALSE(isBackground(picture, 100, 300 - 14));
-    EXPECT_TRUE(isBackground(picture, 100 + 10, 300));
-    EXPECT_FALSE(isBackground(picture, 300 + 31, 300 + 11));
-    EXPECT_TRUE(isBackground(picture, 300 - 33, 300));
-    EXPECT_TRUE(isBackground(picture, 300, 300 + 13));
+    for (const auto& [x, y, background] : {std::tuple{100, 300 - 14, false}, {100 + 10, 300, true},
+                                           {300 + 31, 300 + 11, false}, {300 - 33, 300, true}, {300, 300 + 13, true}})
+        EXPECT_EQ(isBackground(picture, x, y), background) << x << ", " << y;
     // Turned a quarter counter-clockwise, the red top-left quadrant is now bottom left.
     EXPECT_EQ(picture.at(400 - 4, 100 + 8), rgb(255, 0, 0));
     EXPECT_EQ(picture.at(400 - 4, 100 - 8), rgb(0, 255, 0));

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <thread>
+#include <tuple>
 
 namespace {
 
@@ -19,11 +20,9 @@ protected:
         testing::internal::CaptureStdout();
         const int32_t result =
             sprite.loadModel(writeTempFile(name + ".obj", squareObj(name + ".mtl", "m", withNormals)), pcg);
-        output = testing::internal::GetCapturedStdout();
+        testing::internal::GetCapturedStdout();
         return result;
     }
-
-    std::string output;
 };
 
 // Light 0 at (1, 1, 4.5) with white diffuse and (0.5, 0.5, 0.5) ambient, GL's default
@@ -46,10 +45,9 @@ TEST_F(MeshTest, AModelAtTheOriginCoversTheCentreLitInItsDiffuseColour) {
     EXPECT_NEAR(picture.red(256, 256), litCentre(0.5, 0.5), 2);
     EXPECT_NEAR(picture.green(256, 256), litCentre(0.25, 0.5), 2);
     EXPECT_NEAR(picture.blue(256, 256), litCentre(0, 0.5), 2);
-    EXPECT_FALSE(isBackground(picture, 256 - 126, 256));
-    EXPECT_TRUE(isBackground(picture, 256 - 130, 256));
-    EXPECT_FALSE(isBackground(picture, 256, 256 + 126));
-    EXPECT_TRUE(isBackground(picture, 256, 256 + 130));
+    for (const auto& [x, y, background] : {std::tuple{256 - 126, 256, false}, {256 - 130, 256, true},
+                                           {256, 256 + 126, false}, {256, 256 + 130, true}})
+        EXPECT_EQ(isBackground(picture, x, y), background) << x << ", " << y;
 }
 
 TEST_F(MeshTest, ATextureThatFailsWhileDecodingRaisesAndTheContextIsReleased) {

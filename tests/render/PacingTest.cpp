@@ -29,20 +29,19 @@ protected:
         return timeGetTime() - start;
     }
 
-    // Space held while a loop thread starts its frame: the frame must not start until the
-    // key is released. Returns what that beginFrame returned.
+    // Space held as a frame starts, let go by another thread 100 ms later: the frame must not
+    // start before. Returns what that beginFrame returned.
     int32_t pressAndRelease() {
         window.info.commandKeys |= kKeySpace;
         std::atomic<bool> returned = false;
-        std::atomic<int32_t> pausedFlag = -1;
-        std::thread loop([&] {
-            pausedFlag = sprite.beginFrame();
-            returned = true;
+        std::thread hand([&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            EXPECT_FALSE(returned);
+            window.info.commandKeys &= ~kKeySpace;
         });
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
-        EXPECT_FALSE(returned);
-        window.info.commandKeys &= ~kKeySpace;
-        loop.join();
+        const int32_t pausedFlag = sprite.beginFrame();
+        returned = true;
+        hand.join();
         return pausedFlag;
     }
 };
