@@ -2,6 +2,7 @@
 
 #include "app/Win32Frame.h"
 #include "game/myGameFrame.h"
+#include "win/WideText.h"
 
 #include <Desktop.h>
 
@@ -19,6 +20,8 @@ int runTwistblocksDemo(myGameFrame& frame, std::string* failure) {
     runner.setStyle(WS_OVERLAPPEDWINDOW | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS);
     Desktop::scaleWithDisplay(kDesignSize, kDesignSize);
     const bool opened = runner.run() == 0;
+    // The class goes with the window: a later run in this process (the tests') registers it again.
+    UnregisterClassW(WideText(kDemoWindowClass).get(), GetModuleHandleW(nullptr));
     const std::string why = !opened && frame.failure().empty() ? "cannot open the main window" : frame.failure();
     if (failure) *failure = why;
     return why.empty() ? 0 : 1;

@@ -4,7 +4,7 @@
 // closes. Data files are found relative to the working directory. Returns the process's
 // exit code: 0 after a normal close, 1 when the window could not be opened or the game
 // failed, with why in `failure` when it is given. The second form runs the given puzzle
-// window (a benchmark's observer of the demo).
+// window (a test's or a benchmark's observer of the demo), made with kDemoWindowClass.
 
 #include <string>
 

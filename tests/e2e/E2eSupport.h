@@ -5,7 +5,6 @@
 
 #include "app/TwistblocksDemo.h"
 #include "game/myGameFrame.h"
-#include "win/WideText.h"
 
 #include <Harness.h>
 
@@ -58,8 +57,6 @@ inline int runObserved(ObservedGame& game, unsigned long frames) {
     Harness::useVirtualClock(true);
     Harness::closeAfterFrames(frames);
     const int result = runTwistblocksDemo(game);
-    // The next run in this process registers the class again.
-    UnregisterClassW(WideText(kDemoWindowClass).get(), GetModuleHandleW(nullptr));
     Harness::setPictureHook(nullptr);
     return result;
 }
