@@ -48,6 +48,8 @@ const std::vector<uint8_t>& HiddenSides::find(std::span<const SP3D> sprites, dou
         rotationColumns(s, axisLength, columns);
         const double position[3] = {s.x, s.y, s.z};
         const double reach = halfSize * s.scaleX;
+        // Cells far larger than the tolerance: sides that meet share one, but for the rare
+        // pair either side of a cell's edge, which is then drawn as if apart.
         const double cellSize = reach * 1e-3;
         for (int side = 0; side < MeshSides::kSides; ++side) {
             const double sign = side % 2 == 0 ? 1.0 : -1.0;
