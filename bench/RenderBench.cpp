@@ -15,6 +15,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <stdexcept>
 #include <string>
 
@@ -64,9 +65,10 @@ struct Scene {
             for (int y = 0; y < 6; ++y)
                 for (int z = 0; z < 6; ++z) {
                     if (x > 0 && x < 5 && y > 0 && y < 5 && z > 0 && z < 5) continue;
-                    // Tilt of 0.785 rad about (1, 1, 0) / sqrt 2, applied to the block centre.
+                    // The blocks' own tilt, 45 degrees about (1, 1, 0) / sqrt 2, applied to the block
+                    // centre: the blocks touch, as in the demo.
                     const double px = (x - 2.5) * pitch, py = (y - 2.5) * pitch, pz = (z - 2.5) * pitch;
-                    const double k = std::sqrt(0.5), c = std::cos(0.785), s = std::sin(0.785);
+                    const double k = std::sqrt(0.5), c = std::cos(std::numbers::pi / 4), s = std::sin(std::numbers::pi / 4);
                     const double dot = k * px + k * py;
                     const double rx = px * c + (k * pz) * s + k * dot * (1 - c);
                     const double ry = py * c + (-k * pz) * s + k * dot * (1 - c);

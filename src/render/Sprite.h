@@ -32,6 +32,7 @@
 #include "base/Array.h"
 #include "gameinfo/GameInfo.h"
 #include "render/FramePacer.h"
+#include "render/HiddenSides.h"
 #include "render/ScreenTarget.h"
 #include "render/SpriteLists.h"
 
@@ -59,8 +60,14 @@ struct PCG2D {
 // state once and draw every instance's triangles under it (parts 0: no such lists).
 struct PCG3D {
     uint32_t list = 0;
-    uint32_t parts = 0;
+    uint32_t parts = 0;  // three lists a material: its state, its triangles, its release
     int32_t partCount = 0;
+    // For a block model whose blocks can touch (MeshSides): MeshSides::kPieces lists a
+    // material, its triangles on each side of the model and those off the sides, and for each
+    // material which of those lists hold any.
+    uint32_t pieces = 0;
+    double halfSize = 0;
+    std::vector<uint8_t> filledPieces;
 };
 
 class Sprite {
@@ -164,6 +171,7 @@ private:
     ScreenTarget screen;
     // Sprite positions nearest to the eye first (drawing material by material).
     std::vector<int32_t> nearestFirst;
+    HiddenSides hiddenSides;
 
     // The screen texture drawn back, in the current colour, as the background of the 2D pass.
     void drawBackground(int32_t clientWidth, int32_t clientHeight);
@@ -172,11 +180,16 @@ private:
     bool drawSprites3DByMaterial();
     // The three steps of drawMaterialFaces, for the lists of a material's parts.
     void setMaterialState(int32_t m);
-    void drawMaterialTriangles(int32_t m);
+    // Those of the material's triangles in one piece (MeshSides: a side, or kNoSide) of a
+    // model of that half size, or all of them for kAllPieces; how many were drawn.
+    static constexpr int kAllPieces = -1;
+    int32_t drawMaterialTriangles(int32_t m, int piece = kAllPieces, double halfSize = 0);
     void releaseMaterialState(int32_t m);
     // Compiles the parts of the mesh being loaded and the list that calls them; false when no
     // list names were left for the parts.
     bool compileParts(PCG3D& pattern, uint32_t list);
+    // The pieces of the mesh being loaded, when its blocks can touch.
+    void compilePieces(PCG3D& pattern);
     void drawSprites2D();
     bool isInitialized() const { return initialized.load() == 1; }
     // Decodes fileName whole; false (message printed) when it does not open.

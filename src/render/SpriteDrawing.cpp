@@ -1,6 +1,8 @@
 // Sprite: one frame drawn on the window thread: the 3D pass, the screen texture, the 2D pass.
 #include "render/Sprite.h"
 
+#include "render/MeshSides.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
@@ -109,17 +111,32 @@ bool Sprite::drawSprites3DByMaterial() {
     };
     std::stable_sort(nearestFirst.begin(), nearestFirst.end(),
                      [&](int32_t a, int32_t b) { return distance(a) < distance(b); });
+    // A side touching another block square to square, or turned away from the eye, is not
+    // drawn: of a cube's blocks only the stickers outside and facing the eye are.
+    const bool inPieces = pattern.pieces != 0;
+    const double eye[3] = {eyeX, eyeY, eyeZ};
+    const std::vector<uint8_t> noneHidden;
+    const std::vector<uint8_t>& hidden = inPieces ? hiddenSides.find(sprites3D, pattern.halfSize, eye) : noneHidden;
     glDisable(GL_BLEND);
     for (int32_t k = 0; k < pattern.partCount; ++k) {
         const uint32_t part = pattern.parts + 3 * static_cast<uint32_t>(k);
+        const uint32_t filled = inPieces ? pattern.filledPieces[k] : 0;
         glCallList(part);
         for (const int32_t i : nearestFirst) {
+            const uint32_t shown = inPieces ? filled & ~static_cast<uint32_t>(hidden[i]) : 0;
+            if (inPieces && shown == 0) continue;
             const SP3D& sprite = sprites3D[i];
             glPushMatrix();
             glTranslated(sprite.x, sprite.y, sprite.z);
             glRotated(sprite.angle, sprite.axisX, sprite.axisY, sprite.axisZ);
             glScaled(sprite.scaleX, sprite.scaleY, sprite.scaleZ);
-            glCallList(part + 1);
+            if (shown == filled) {
+                glCallList(part + 1);
+            } else {
+                const uint32_t pieces = pattern.pieces + MeshSides::kPieces * static_cast<uint32_t>(k);
+                for (int piece = 0; piece < MeshSides::kPieces; ++piece)
+                    if (shown & (1u << piece)) glCallList(pieces + static_cast<uint32_t>(piece));
+            }
             glPopMatrix();
         }
         glCallList(part + 2);

@@ -3,6 +3,7 @@
 
 #include "assets/OBJ3D.h"
 #include "base/Error.h"
+#include "render/MeshSides.h"
 #include "render/RenderContext.h"
 
 #include <GL/gl.h>
@@ -62,10 +63,11 @@ int32_t Sprite::compileModel(Object3D& mesh, const std::string& fileName, int32_
         return 0;
     }
     glDeleteLists(list, 1);
-    PCG3D compiled{list, pcg3D[pcg].parts, pcg3D[pcg].partCount};
-    if (compiled.parts != 0) glDeleteLists(compiled.parts, 3 * compiled.partCount);
-    compiled.parts = 0;
-    compiled.partCount = 0;
+    const PCG3D& old = pcg3D[pcg];
+    if (old.parts != 0) glDeleteLists(old.parts, 3 * old.partCount);
+    if (old.pieces != 0) glDeleteLists(old.pieces, MeshSides::kPieces * old.partCount);
+    PCG3D compiled;
+    compiled.list = list;
     {  // the old parts are gone even if compiling the new ones fails
         const auto guard = lists.hold();
         pcg3D[pcg] = compiled;
@@ -115,7 +117,35 @@ bool Sprite::compileParts(PCG3D& pattern, uint32_t list) {
     glEndList();
     pattern.parts = parts;
     pattern.partCount = count;
+    compilePieces(pattern);
     return true;
+}
+
+void Sprite::compilePieces(PCG3D& pattern) {
+    const double halfSize = MeshSides::touchingHalfSize(*loadingMesh);
+    if (halfSize == 0) return;
+    const uint32_t pieces = glGenLists(MeshSides::kPieces * pattern.partCount);
+    if (pieces == 0) return;  // drawn whole, as without pieces
+    std::vector<uint8_t> filled;
+    uint32_t next = pieces;
+    try {
+        for (const auto& [name, m] : loadingMesh->materialIndex) {
+            uint8_t filledHere = 0;
+            for (int piece = 0; piece < MeshSides::kPieces; ++piece) {
+                glNewList(next++, GL_COMPILE);
+                if (drawMaterialTriangles(m, piece, halfSize) > 0) filledHere |= static_cast<uint8_t>(1u << piece);
+                glEndList();
+            }
+            filled.push_back(filledHere);
+        }
+    } catch (...) {
+        glEndList();
+        glDeleteLists(pieces, MeshSides::kPieces * pattern.partCount);
+        throw;
+    }
+    pattern.pieces = pieces;
+    pattern.halfSize = halfSize;
+    pattern.filledPieces = std::move(filled);
 }
 
 int32_t Sprite::drawMaterialFaces(int32_t m) {
@@ -144,7 +174,7 @@ void Sprite::releaseMaterialState(int32_t m) {
     if (!loadingMesh->materials[m].textureFile.empty()) glDisable(GL_TEXTURE_2D);
 }
 
-void Sprite::drawMaterialTriangles(int32_t m) {
+int32_t Sprite::drawMaterialTriangles(int32_t m, int piece, double halfSize) {
     checkThat(loadingMesh != nullptr, "drawMaterialFaces only while a model loads");
     const Object3D& mesh = *loadingMesh;
     const bool textured = !mesh.materials[m].textureFile.empty();
@@ -153,6 +183,7 @@ void Sprite::drawMaterialTriangles(int32_t m) {
     const Array<face3D>* texCoordFaces = inside(mesh.texCoordFaces, m) ? &mesh.texCoordFaces[m] : nullptr;
     // One primitive for all of the material's triangles: the same vertices in the same order,
     // a single draw in the list instead of one per triangle.
+    int32_t drawn = 0;
     glBegin(GL_TRIANGLES);
     for (std::size_t j = 0; j < vertexFaces.size(); ++j) {
         const face3D& positions = vertexFaces.data()[j];
@@ -164,6 +195,8 @@ void Sprite::drawMaterialTriangles(int32_t m) {
             p[k] = complete ? &mesh.vertices.data()[index] : nullptr;
         }
         if (!complete) continue;  // no corner to put it at: the triangle is left out
+        if (piece != kAllPieces && MeshSides::sideOf(*p[0], *p[1], *p[2], halfSize) != piece) continue;
+        ++drawn;
         // Face normal for corners that have none: right-handed about a, b, c.
         vec3D faceNormal;
         faceNormal.set(p[1]->x - p[0]->x, p[1]->y - p[0]->y, p[1]->z - p[0]->z);
@@ -188,4 +221,5 @@ void Sprite::drawMaterialTriangles(int32_t m) {
         }
     }
     glEnd();
+    return drawn;
 }
