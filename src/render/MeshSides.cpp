@@ -114,8 +114,11 @@ bool sideIsSquare(const std::vector<std::array<double, 2>>& corners, double squa
 }  // namespace
 
 double touchingHalfSize(const Object3D& mesh) {
+    std::size_t count = 0;
+    for (const Array<face3D>& faces : mesh.vertexFaces) count += faces.size();
+    if (count > kMostTriangles) return 0;  // before copying the triangles of a large model
     const std::vector<Triangle> triangles = drawnTriangles(mesh);
-    if (triangles.empty() || triangles.size() > kMostTriangles) return 0;
+    if (triangles.empty()) return 0;
     const double half = centredCubeHalfSize(triangles);
     if (half == 0) return 0;
     const std::vector<std::array<double, 2>> first = cornersOnSide(triangles, 0, half);
