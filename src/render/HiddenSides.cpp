@@ -1,5 +1,6 @@
 #include "render/HiddenSides.h"
 
+#include "math/Matrix44.h"
 #include "render/MeshSides.h"
 
 #include <algorithm>
@@ -21,17 +22,14 @@ constexpr double kShortestAxis = 1e-4;
 
 double dot(const double a[3], const double b[3]) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 
-// The columns of the matrix glRotated makes: the model's axes in the world.
-void rotationColumns(const SP3D& s, double length, double columns[3][3]) {
-    const double u[3] = {s.axisX / length, s.axisY / length, s.axisZ / length};
-    const double radians = s.angle * std::numbers::pi / 180.0;
-    const double sine = std::sin(radians), cosine = std::cos(radians), t = 1.0 - cosine;
+// The model's axes in the world: the columns of the rotation glRotated makes.
+void rotationColumns(const SP3D& s, double columns[3][3]) {
+    vec3D axis;
+    axis.set(s.axisX, s.axisY, s.axisZ);
+    Matrix44 rotation;
+    rotation.setRotation(s.angle * std::numbers::pi / 180.0, axis);
     for (int column = 0; column < 3; ++column)
-        for (int row = 0; row < 3; ++row) {
-            const double sign = (row + 1) % 3 == column ? -1.0 : 1.0;  // of the sine part
-            const int other = 3 - row - column;                           // the sine part's axis
-            columns[column][row] = u[row] * u[column] * t + (row == column ? cosine : sign * u[other] * sine);
-        }
+        for (int row = 0; row < 3; ++row) columns[column][row] = rotation.m[row][column];
 }
 
 }  // namespace
@@ -45,7 +43,7 @@ const std::vector<uint8_t>& HiddenSides::find(std::span<const SP3D> sprites, dou
         if (!(s.scaleX > 0) || s.scaleY != s.scaleX || s.scaleZ != s.scaleX || !(axisLength > kShortestAxis))
             continue;
         double columns[3][3];
-        rotationColumns(s, axisLength, columns);
+        rotationColumns(s, columns);
         const double position[3] = {s.x, s.y, s.z};
         const double reach = halfSize * s.scaleX;
         // Cells far larger than the tolerance: sides that meet share one, but for the rare

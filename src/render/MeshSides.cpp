@@ -29,6 +29,12 @@ Point cross(const Point& a, const Point& b) {
 
 double dot(const Point& a, const Point& b) { return a[0] * b[0] + a[1] * b[1] + a[2] * b[2]; }
 
+// Whether p lies on the cube's side (+x, -x, +y, -y, +z, -z) of this half size.
+bool onSide(const Point& p, int side, double half) {
+    const double level = side % 2 == 0 ? half : -half;
+    return std::abs(p[side / 2] - level) <= kTolerance * half;
+}
+
 // Every triangle the renderer draws: those with all three corners in the positions.
 std::vector<Triangle> drawnTriangles(const Object3D& mesh) {
     std::vector<Triangle> triangles;
@@ -86,12 +92,10 @@ double centredCubeHalfSize(const std::vector<Triangle>& triangles) {
 // The corners on one side, in the side's own two coordinates.
 std::vector<std::array<double, 2>> cornersOnSide(const std::vector<Triangle>& triangles, int side, double half) {
     const int axis = side / 2;
-    const double level = side % 2 == 0 ? half : -half;
     std::vector<std::array<double, 2>> corners;
     for (const Triangle& t : triangles)
         for (const Point& p : t)
-            if (std::abs(p[axis] - level) <= kTolerance * half)
-                corners.push_back({p[(axis + 1) % 3], p[(axis + 2) % 3]});
+            if (onSide(p, side, half)) corners.push_back({p[(axis + 1) % 3], p[(axis + 2) % 3]});
     return corners;
 }
 
@@ -132,13 +136,9 @@ double touchingHalfSize(const Object3D& mesh) {
 
 int sideOf(const vec3D& a, const vec3D& b, const vec3D& c, double halfSize) {
     const Point corners[3] = {point(a), point(b), point(c)};
-    for (int side = 0; side < kSides; ++side) {
-        const int axis = side / 2;
-        const double level = side % 2 == 0 ? halfSize : -halfSize;
-        if (std::all_of(std::begin(corners), std::end(corners),
-                        [&](const Point& p) { return std::abs(p[axis] - level) <= kTolerance * halfSize; }))
+    for (int side = 0; side < kSides; ++side)
+        if (std::all_of(std::begin(corners), std::end(corners), [&](const Point& p) { return onSide(p, side, halfSize); }))
             return side;
-    }
     return kNoSide;
 }
 
